@@ -1,0 +1,107 @@
+#include "support/error_report.h"
+
+#include <cstdarg>
+#include <cwchar>
+
+#include "support/bounded_format.h"
+#include "support/system_services.h"
+
+namespace {
+
+ErrorState pendingError;
+
+// The component name of category 2 titles; the program has none.
+const wchar_t kComponentName[] = L"";
+
+void SetTitle(int category) {
+    static const wchar_t* const kTitles[] = {
+        L"",           L"Result ",           L"%ls Error",     L"Internet Error",
+        L"Log Error File Error", L"Com Port Error", L"LPT Error", L"USB Error",
+        L"Linked List Error",    L"Tagged File Error", L"Trevlin2 Error", L"GetLastError",
+    };
+    const int count = static_cast<int>(sizeof kTitles / sizeof kTitles[0]);
+    if (category == kErrorComponent)
+        FormatText(pendingError.title, kErrorTitleLength, kTitles[category], kComponentName);
+    else
+        CopyText(pendingError.title, kErrorTitleLength,
+                 category > 0 && category < count ? kTitles[category] : L"");
+}
+
+// Appends the message to the pending one (as much as fits).
+void AppendMessage(const wchar_t* message) {
+    if (message[0] == L'\0') return;
+    int length = static_cast<int>(wcslen(pendingError.message));
+    AppendText(pendingError.message, kErrorMessageLength, length, L"%ls", message);
+}
+
+// Adds ": " and the system's text for the thread's last error; a final full
+// stop of that text becomes "!".
+void AddLastErrorText(wchar_t* message, int& length) {
+    wchar_t systemText[kErrorMessageLength];
+    int textLength = LastErrorText(systemText, kErrorMessageLength);
+    if (length > 0) AppendText(message, kErrorMessageLength, length, L": ");
+    if (textLength <= 0) {
+        AppendText(message, kErrorMessageLength, length, L"Unknown error!");
+        return;
+    }
+    for (int i = 0; systemText[i] != L'\0'; ++i) {
+        if (systemText[i] == L'\r' || systemText[i] == L'\n') {
+            systemText[i] = L'\0';
+            break;
+        }
+    }
+    int end = static_cast<int>(wcslen(systemText));
+    while (end > 0 && systemText[end - 1] == L' ') systemText[--end] = L'\0';
+    if (end > 0 && systemText[end - 1] == L'.') systemText[end - 1] = L'!';
+    AppendText(message, kErrorMessageLength, length, L"%ls", systemText);
+}
+
+}  // namespace
+
+void ReportError(const wchar_t* format, ...) {
+    wchar_t message[kErrorMessageLength];
+    va_list args;
+    va_start(args, format);
+    FormatTextV(message, kErrorMessageLength, format, args);
+    va_end(args);
+
+    bool pending = pendingError.message[0] != L'\0';
+    if (pending && !pendingError.appendNext) return;  // the first message wins
+    AppendMessage(message);
+    if (pendingError.appendNext) {
+        pendingError.appendNext = 0;  // a follow-up keeps the first one's title
+        return;
+    }
+    pendingError.category = kErrorPlain;
+    pendingError.title[0] = L'\0';
+}
+
+void ReportErrorCategory(int category, const wchar_t* format, ...) {
+    wchar_t message[kErrorMessageLength];
+    va_list args;
+    va_start(args, format);
+    FormatTextV(message, kErrorMessageLength, format, args);
+    va_end(args);
+    int length = static_cast<int>(wcslen(message));
+
+    bool pending = pendingError.message[0] != L'\0';
+    // A dropped report leaves the pending message's category and title alone.
+    if (pending && !pendingError.appendNext) return;
+    if (category == kErrorLastError) AddLastErrorText(message, length);
+    if (!pendingError.appendNext) {
+        pendingError.category = category;
+        SetTitle(category);
+    }
+    AppendMessage(message);
+    pendingError.appendNext = 0;
+}
+
+void SetAppendNext() { pendingError.appendNext = 1; }
+
+ErrorState TakePendingError() {
+    ErrorState taken = pendingError;
+    pendingError = ErrorState{};
+    return taken;
+}
+
+bool HasPendingError() { return pendingError.message[0] != L'\0'; }

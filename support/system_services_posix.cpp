@@ -1,0 +1,32 @@
+#include "support/system_services.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <cwchar>
+
+#include "support/bounded_format.h"
+
+void GetUtcSystemTime(SYSTEMTIME* now) {
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    tm utc{};
+    gmtime_r(&ts.tv_sec, &utc);
+    now->wYear = static_cast<WORD>(utc.tm_year + 1900);
+    now->wMonth = static_cast<WORD>(utc.tm_mon + 1);
+    now->wDayOfWeek = static_cast<WORD>(utc.tm_wday);
+    now->wDay = static_cast<WORD>(utc.tm_mday);
+    now->wHour = static_cast<WORD>(utc.tm_hour);
+    now->wMinute = static_cast<WORD>(utc.tm_min);
+    now->wSecond = static_cast<WORD>(utc.tm_sec);
+    now->wMilliseconds = static_cast<WORD>(ts.tv_nsec / 1000000);
+}
+
+int LastErrorText(wchar_t* buffer, int capacity) {
+    int code = errno;
+    if (code == 0 || capacity <= 0) return 0;
+    char text[256];
+    const char* message = strerror_r(code, text, sizeof text);
+    int written = FormatText(buffer, capacity, L"%s.", message);
+    return written < 0 ? static_cast<int>(wcslen(buffer)) : written;
+}

@@ -1,0 +1,24 @@
+// Calendar arithmetic on UTC seconds since 1970-01-01, proleptic Gregorian.
+#pragma once
+
+#include <cstdint>
+
+#include "support/platform_types.h"
+
+// The largest time the clock functions accept: 3000-12-31 23:59:59 UTC.
+constexpr int64_t kLastClockSecond = 32535215999LL;
+
+// Days since 1970-01-01 of a civil date (any year; month 1-12).
+int64_t DaysFromCivil(int64_t year, int month, int day);
+// The civil date of a day count since 1970-01-01.
+void CivilFromDays(int64_t days, int64_t* year, int* month, int* day);
+
+// Like _mkgmtime64: normalises out-of-range fields (writing them back, with
+// weekday and day of year), returns -1 outside 1970 .. kLastClockSecond.
+int64_t CivilToUtcSeconds(BrokenDownTime* time);
+// Like _gmtime64_s: false (time left untouched) outside 0 .. kLastClockSecond.
+bool UtcSecondsToCivil(int64_t seconds, BrokenDownTime* time);
+
+// SYSTEMTIME <-> seconds since 1970 (milliseconds dropped; weekday filled).
+int64_t SystemTimeToSeconds(const SYSTEMTIME* time);
+void SecondsToSystemTime(int64_t seconds, SYSTEMTIME* time);
