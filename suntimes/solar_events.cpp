@@ -1,0 +1,206 @@
+#include "suntimes/solar_events.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "support/error_report.h"
+#include "suntimes/calendar.h"
+#include "timezones/zone_conversion.h"
+
+SunTimesRecord workRecord;
+TIME_ZONE_INFORMATION currentZone;
+
+namespace {
+
+// The constants and the order of every operation below are fixed: results
+// must agree to the second with the published reference tables everywhere.
+const double kPi = 3.141592653589793;
+const double kZenithCivil = 1.6755160819145563;     // 96 degrees
+const double kZenithHorizon = 1.5853349194640092;   // 90.833 degrees
+const double kJ2000 = 2451545.0;
+
+double Radians(double degrees) { return degrees * kPi / 180.0; }
+double Degrees(double radians) { return radians * 180.0 / kPi; }
+
+double MoonNodeRadians(double t) { return Radians(125.04 - 1934.136 * t); }
+
+// True obliquity of the ecliptic in degrees.
+double Obliquity(double t, double omega) {
+    double eps0 = 23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - 0.001813 * t))) / 60.0) / 60.0;
+    return eps0 + 0.00256 * std::cos(omega);
+}
+
+// Geometric mean longitude of the sun in degrees, reduced to 0..360.
+double MeanLongitude(double t) {
+    double l0 = 280.46646 + t * (36000.76983 + 0.0003032 * t);
+    while (static_cast<int64_t>(l0) > 360) l0 -= 360.0;
+    while (l0 < 0.0) l0 += 360.0;
+    return l0;
+}
+
+double MeanAnomalyDegrees(double t) { return 357.52911 + t * (35999.05029 - 0.0001537 * t); }
+
+}  // namespace
+
+double CalcEquationOfTime(double t) {
+    double omega = MoonNodeRadians(t);
+    double eps = Obliquity(t, omega);
+    double l0 = Radians(MeanLongitude(t));
+    double m = Radians(MeanAnomalyDegrees(t));
+    double e = 0.016708634 - t * (0.000042037 + 0.0000001267 * t);
+    double y = std::tan(Radians(eps) / 2.0);
+    y *= y;
+    double q = y * std::sin(2.0 * l0) - 2.0 * e * std::sin(m) +
+               4.0 * e * y * std::sin(m) * std::cos(2.0 * l0) - 0.5 * y * y * std::sin(4.0 * l0) -
+               1.25 * e * e * std::sin(2.0 * m);
+    return Degrees(q) * 4.0;
+}
+
+double CalcSunEventUtc(SunEventKind kind) {
+    SunEvent& event = workRecord.events[kind];
+    const double phi = Radians(workRecord.latitude);
+    double t = (workRecord.julianDay - kJ2000) / 36525.0;
+    const double jd0 = t * 36525.0 + kJ2000;
+    const bool evening = kind == Sunset || kind == Dusk;
+    const double zenith = (kind == Dawn || kind == Dusk) ? kZenithCivil : kZenithHorizon;
+    double timeUtc = 0.0;
+
+    for (int pass = 0; pass < 2; ++pass) {
+        double equation = CalcEquationOfTime(t);
+        double omega = MoonNodeRadians(t);
+        double eps = Obliquity(t, omega);
+        double l0 = MeanLongitude(t);
+        double m = Radians(MeanAnomalyDegrees(t));
+        double centre = std::sin(m) * (1.914602 - t * (0.004817 + 0.000014 * t)) +
+                        std::sin(2.0 * m) * (0.019993 - 0.000101 * t) +
+                        std::sin(3.0 * m) * 0.000289;
+        double lambda = l0 + centre - 0.00569 - 0.00478 * std::sin(omega);
+        double delta = Radians(Degrees(std::asin(std::sin(Radians(eps)) * std::sin(Radians(lambda)))));
+
+        double x = std::cos(zenith) / (std::cos(delta) * std::cos(phi)) - std::tan(delta) * std::tan(phi);
+        event.polarState = kPolarNormal;
+        if (x < -1.0) {
+            event.polarState = kPolarNeverSets;
+            x = -1.0;
+        } else if (x > 1.0) {
+            event.polarState = kPolarNeverRises;
+            x = 1.0;
+        }
+        double hourAngle = std::acos(x);
+        if (evening) hourAngle = -hourAngle;
+        hourAngle = Degrees(hourAngle);
+
+        timeUtc = (-workRecord.longitude - hourAngle) * 4.0 + 720.0 - equation;
+        t = (timeUtc / 1440.0 + jd0 - kJ2000) / 36525.0;
+    }
+    return timeUtc;
+}
+
+namespace {
+
+bool ValidDateAndPlace(int32_t year, int32_t month, int32_t day, double latitude, double longitude) {
+    if (year < 1970 || year > 3000) {
+        ReportError(L"Invalid Year: %d", year);
+        return false;
+    }
+    if (month < 1 || month > 12) {
+        ReportError(L"Invalid month: %d", month);
+        return false;
+    }
+    DecideLeapYear(year);
+    if (day < 1 || day > currentMonthLengths[month - 1]) {
+        ReportError(L"Invalid Month Day: %d", day);
+        return false;
+    }
+    // Written so that NaN fails too.
+    if (!(latitude >= -90.0 && latitude <= 90.0)) {
+        ReportError(L"Invalid Latitude: %g", latitude);
+        return false;
+    }
+    if (!(longitude >= -180.0 && longitude <= 180.0)) {
+        ReportError(L"Invalid Longitude: %g", longitude);
+        return false;
+    }
+    return true;
+}
+
+double JulianDayOfDate(int32_t year, int32_t month, int32_t day) {
+    int32_t y = year, m = month;
+    if (m <= 2) {
+        y -= 1;
+        m += 12;
+    }
+    int32_t a = static_cast<int32_t>(std::floor(y / 100.0));
+    int32_t b = 2 - a + static_cast<int32_t>(std::floor(a * 0.25));
+    return std::floor(30.6001 * (m + 1)) + std::floor(365.25 * (y + 4716)) + day + b - 1524.5;
+}
+
+// Local wall time at 12:00 UTC of the date, counted like UTC seconds; -1 when
+// the zone cannot be applied.
+int64_t LocalNoonOf(int32_t year, int32_t month, int32_t day) {
+    SYSTEMTIME utcNoon{};
+    utcNoon.wYear = static_cast<WORD>(year);
+    utcNoon.wMonth = static_cast<WORD>(month);
+    utcNoon.wDay = static_cast<WORD>(day);
+    utcNoon.wHour = 12;
+    SYSTEMTIME local{};
+    if (!UtcToZoneLocal(&currentZone, &utcNoon, &local)) return -1;
+    BrokenDownTime wall{};
+    wall.tm_sec = local.wSecond;
+    wall.tm_min = local.wMinute;
+    wall.tm_hour = local.wHour;
+    wall.tm_mday = local.wDay;
+    wall.tm_mon = local.wMonth - 1;
+    wall.tm_year = local.wYear - 1900;
+    wall.tm_wday = local.wDayOfWeek;
+    wall.tm_isdst = -1;
+    return MakeUtcSeconds(&wall);
+}
+
+}  // namespace
+
+int CalcSunTimesForDate(int32_t year, int32_t month, int32_t day,
+                        const TIME_ZONE_INFORMATION* zone, double latitude, double longitude) {
+    if (zone == nullptr)
+        ReadComputerZone(&currentZone);
+    else
+        std::memcpy(&currentZone, zone, sizeof currentZone);
+
+    if (!ValidDateAndPlace(year, month, day, latitude, longitude)) return 0;
+
+    workRecord.month = month;
+    workRecord.day = day;
+    workRecord.year = year;
+    workRecord.julianDay = JulianDayOfDate(year, month, day);
+
+    const int64_t localNoon = LocalNoonOf(year, month, day);
+    if (localNoon == -1) {
+        ReportError(L"Invalid Timezone");
+        return 0;
+    }
+    BrokenDownTime midnight{};
+    midnight.tm_mday = day;
+    midnight.tm_mon = month - 1;
+    midnight.tm_year = year - 1900;
+    midnight.tm_isdst = -1;
+    const int64_t midnightUtc = MakeUtcSeconds(&midnight);
+
+    workRecord.latitude = latitude;
+    workRecord.longitude = longitude;
+
+    for (int k = Dawn; k <= Dusk; ++k) {
+        SunEvent& event = workRecord.events[k];
+        double minutes = CalcSunEventUtc(static_cast<SunEventKind>(k));
+        int64_t seconds = static_cast<int64_t>(minutes * 60.0);
+        event.utcTime = midnightUtc + seconds;
+        event.localTime = localNoon - 43200 + seconds;
+        if (!BreakDownUtcSeconds(event.localTime, &event.localTm)) {
+            // Only at the ends of the clock's range (1970, 3000) can the local
+            // time of an event leave it.
+            ReportError(L"Invalid Timezone");
+            return 0;
+        }
+        event.hours = event.localTm.tm_min / 60.0 + event.localTm.tm_hour + event.localTm.tm_sec / 3600.0;
+    }
+    return 1;
+}
