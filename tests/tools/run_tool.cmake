@@ -1,0 +1,27 @@
+# Runs a program (through the emulator when cross-compiled) and checks its
+# exit code and, optionally, a pattern in its standard output or error.
+#   -DPROGRAM=... -DARGS="a|b" -DEXPECT_CODE=0 [-DEXPECT_OUT=regex] [-DEXPECT_ERR=regex]
+#   [-DEMULATOR=wine] [-DEXPECT_LINES=N]
+string(REPLACE "|" ";" arguments "${ARGS}")
+set(command ${PROGRAM} ${arguments})
+if(EMULATOR)
+  set(command ${EMULATOR} ${command})
+endif()
+execute_process(COMMAND ${command} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL EXPECT_CODE)
+  message(FATAL_ERROR "exit code ${code}, expected ${EXPECT_CODE}\nstdout: ${out}\nstderr: ${err}")
+endif()
+if(DEFINED EXPECT_OUT AND NOT out MATCHES "${EXPECT_OUT}")
+  string(SUBSTRING "${out}" 0 2000 head)
+  message(FATAL_ERROR "stdout does not match ${EXPECT_OUT}:\n${head}")
+endif()
+if(DEFINED EXPECT_ERR AND NOT err MATCHES "${EXPECT_ERR}")
+  message(FATAL_ERROR "stderr does not match ${EXPECT_ERR}:\n${err}")
+endif()
+if(DEFINED EXPECT_LINES)
+  string(REGEX MATCHALL "\n" newlines "${out}")
+  list(LENGTH newlines count)
+  if(NOT count EQUAL EXPECT_LINES)
+    message(FATAL_ERROR "${count} lines, expected ${EXPECT_LINES}")
+  endif()
+endif()
