@@ -42,58 +42,112 @@ double MeanAnomalyDegrees(double t) { return 357.52911 + t * (35999.05029 - 0.00
 
 }  // namespace
 
-double CalcEquationOfTime(double t) {
-    double omega = MoonNodeRadians(t);
-    double eps = Obliquity(t, omega);
-    double l0 = Radians(MeanLongitude(t));
-    double m = Radians(MeanAnomalyDegrees(t));
+namespace {
+
+// The sun's place at one instant: what the hour angle of an event needs.
+struct SolarPosition {
+    double equationOfTime;  // minutes
+    double declination;     // radians
+};
+
+// The elements shared by the equation of time and the declination, each
+// computed once per instant.
+struct SolarElements {
+    double omega;         // radians
+    double obliquity;     // degrees
+    double meanLongitude; // degrees, reduced
+    double meanAnomaly;   // radians
+    double sinMeanAnomaly;
+};
+
+SolarElements ElementsAt(double t) {
+    SolarElements el;
+    el.omega = MoonNodeRadians(t);
+    el.obliquity = Obliquity(t, el.omega);
+    el.meanLongitude = MeanLongitude(t);
+    el.meanAnomaly = Radians(MeanAnomalyDegrees(t));
+    el.sinMeanAnomaly = std::sin(el.meanAnomaly);
+    return el;
+}
+
+double EquationOfTime(double t, const SolarElements& el) {
+    double l0 = Radians(el.meanLongitude);
+    double m = el.meanAnomaly;
     double e = 0.016708634 - t * (0.000042037 + 0.0000001267 * t);
-    double y = std::tan(Radians(eps) / 2.0);
+    double y = std::tan(Radians(el.obliquity) / 2.0);
     y *= y;
-    double q = y * std::sin(2.0 * l0) - 2.0 * e * std::sin(m) +
-               4.0 * e * y * std::sin(m) * std::cos(2.0 * l0) - 0.5 * y * y * std::sin(4.0 * l0) -
-               1.25 * e * e * std::sin(2.0 * m);
+    double q = y * std::sin(2.0 * l0) - 2.0 * e * el.sinMeanAnomaly +
+               4.0 * e * y * el.sinMeanAnomaly * std::cos(2.0 * l0) -
+               0.5 * y * y * std::sin(4.0 * l0) - 1.25 * e * e * std::sin(2.0 * m);
     return Degrees(q) * 4.0;
 }
 
-double CalcSunEventUtc(SunEventKind kind) {
-    SunEvent& event = workRecord.events[kind];
-    const double phi = Radians(workRecord.latitude);
-    double t = (workRecord.julianDay - kJ2000) / 36525.0;
-    const double jd0 = t * 36525.0 + kJ2000;
-    const bool evening = kind == Sunset || kind == Dusk;
-    const double zenith = (kind == Dawn || kind == Dusk) ? kZenithCivil : kZenithHorizon;
-    double timeUtc = 0.0;
+SolarPosition SolarPositionAt(double t) {
+    const SolarElements el = ElementsAt(t);
+    const double m = el.meanAnomaly;
+    SolarPosition position;
+    position.equationOfTime = EquationOfTime(t, el);
+    double centre = el.sinMeanAnomaly * (1.914602 - t * (0.004817 + 0.000014 * t)) +
+                    std::sin(2.0 * m) * (0.019993 - 0.000101 * t) + std::sin(3.0 * m) * 0.000289;
+    double lambda = el.meanLongitude + centre - 0.00569 - 0.00478 * std::sin(el.omega);
+    position.declination =
+        Radians(Degrees(std::asin(std::sin(Radians(el.obliquity)) * std::sin(Radians(lambda)))));
+    return position;
+}
 
-    for (int pass = 0; pass < 2; ++pass) {
-        double equation = CalcEquationOfTime(t);
-        double omega = MoonNodeRadians(t);
-        double eps = Obliquity(t, omega);
-        double l0 = MeanLongitude(t);
-        double m = Radians(MeanAnomalyDegrees(t));
-        double centre = std::sin(m) * (1.914602 - t * (0.004817 + 0.000014 * t)) +
-                        std::sin(2.0 * m) * (0.019993 - 0.000101 * t) +
-                        std::sin(3.0 * m) * 0.000289;
-        double lambda = l0 + centre - 0.00569 - 0.00478 * std::sin(omega);
-        double delta = Radians(Degrees(std::asin(std::sin(Radians(eps)) * std::sin(Radians(lambda)))));
+// The place's terms of the hour angle, fixed for a day.
+struct Observer {
+    double cosLatitude;
+    double tanLatitude;
+};
 
-        double x = std::cos(zenith) / (std::cos(delta) * std::cos(phi)) - std::tan(delta) * std::tan(phi);
-        event.polarState = kPolarNormal;
-        if (x < -1.0) {
-            event.polarState = kPolarNeverSets;
-            x = -1.0;
-        } else if (x > 1.0) {
-            event.polarState = kPolarNeverRises;
-            x = 1.0;
-        }
-        double hourAngle = std::acos(x);
-        if (evening) hourAngle = -hourAngle;
-        hourAngle = Degrees(hourAngle);
+Observer ObserverAt(double latitude) {
+    const double phi = Radians(latitude);
+    return Observer{std::cos(phi), std::tan(phi)};
+}
 
-        timeUtc = (-workRecord.longitude - hourAngle) * 4.0 + 720.0 - equation;
-        t = (timeUtc / 1440.0 + jd0 - kJ2000) / 36525.0;
+// One pass: the event's time (minutes after 00:00 UTC) for the sun's place at
+// the pass's instant; stores the event's polar state.
+double EventTimeForPosition(SunEventKind kind, const SolarPosition& sun, const Observer& observer,
+                            SunEvent& event) {
+    static const double kCosCivil = std::cos(kZenithCivil);
+    static const double kCosHorizon = std::cos(kZenithHorizon);
+    const double cosZenith = (kind == Dawn || kind == Dusk) ? kCosCivil : kCosHorizon;
+    const double delta = sun.declination;
+    double x = cosZenith / (std::cos(delta) * observer.cosLatitude) -
+               std::tan(delta) * observer.tanLatitude;
+    event.polarState = kPolarNormal;
+    if (x < -1.0) {
+        event.polarState = kPolarNeverSets;
+        x = -1.0;
+    } else if (x > 1.0) {
+        event.polarState = kPolarNeverRises;
+        x = 1.0;
     }
-    return timeUtc;
+    double hourAngle = std::acos(x);
+    if (kind == Sunset || kind == Dusk) hourAngle = -hourAngle;
+    hourAngle = Degrees(hourAngle);
+    return (-workRecord.longitude - hourAngle) * 4.0 + 720.0 - sun.equationOfTime;
+}
+
+// Both passes of one event; the first pass's solar place is the date's own,
+// the same for all four events, so a day computes it once.
+double EventTime(SunEventKind kind, const SolarPosition& atDate, const Observer& observer) {
+    SunEvent& event = workRecord.events[kind];
+    const double jd0 = ((workRecord.julianDay - kJ2000) / 36525.0) * 36525.0 + kJ2000;
+    double timeUtc = EventTimeForPosition(kind, atDate, observer, event);
+    double t = (timeUtc / 1440.0 + jd0 - kJ2000) / 36525.0;
+    return EventTimeForPosition(kind, SolarPositionAt(t), observer, event);
+}
+
+double DateCenturies() { return (workRecord.julianDay - kJ2000) / 36525.0; }
+
+}  // namespace
+
+double CalcEquationOfTime(double t) { return EquationOfTime(t, ElementsAt(t)); }
+
+double CalcSunEventUtc(SunEventKind kind) {
+    return EventTime(kind, SolarPositionAt(DateCenturies()), ObserverAt(workRecord.latitude));
 }
 
 namespace {
@@ -188,9 +242,11 @@ int CalcSunTimesForDate(int32_t year, int32_t month, int32_t day,
     workRecord.latitude = latitude;
     workRecord.longitude = longitude;
 
+    const SolarPosition atDate = SolarPositionAt(DateCenturies());
+    const Observer observer = ObserverAt(latitude);
     for (int k = Dawn; k <= Dusk; ++k) {
         SunEvent& event = workRecord.events[k];
-        double minutes = CalcSunEventUtc(static_cast<SunEventKind>(k));
+        double minutes = EventTime(static_cast<SunEventKind>(k), atDate, observer);
         int64_t seconds = static_cast<int64_t>(minutes * 60.0);
         event.utcTime = midnightUtc + seconds;
         event.localTime = localNoon - 43200 + seconds;
