@@ -1,0 +1,159 @@
+#include "timezones/time_zone_catalogue.h"
+#include "timezones/time_zone_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+#include <string>
+
+#include "support/error_report.h"
+
+namespace {
+
+const wchar_t kZonesKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+
+// The offset that a display text begins with, in minutes east of UTC:
+// "(UTC)" is 0, "(UTC-03:30)" is -210. False when the text has no offset.
+bool ParseDisplayOffset(const wchar_t* text, int* minutes) {
+    if (wcsncmp(text, L"(UTC)", 5) == 0) {
+        *minutes = 0;
+        return true;
+    }
+    wchar_t sign = 0;
+    int hours = 0, mins = 0;
+    if (swscanf(text, L"(UTC%lc%2d:%2d)", &sign, &hours, &mins) != 3) return false;
+    if (sign != L'+' && sign != L'-') return false;
+    *minutes = (sign == L'-' ? -1 : 1) * (hours * 60 + mins);
+    return true;
+}
+
+// The zones of the registry whose values can all be read, counted the
+// plain way: every subkey, both readers.
+int CountReadableZones() {
+    HKEY zones;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kZonesKey, 0, KEY_READ, &zones) != ERROR_SUCCESS)
+        return -1;
+    int readable = 0;
+    static wchar_t display[kZoneDisplayChars];
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256];
+        DWORD length = 256;
+        if (RegEnumKeyExW(zones, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        TIME_ZONE_INFORMATION zone = {};
+        if (ReadTimeZoneInfo(name, &zone) && ReadTimeZoneDisplay(name, display)) ++readable;
+    }
+    RegCloseKey(zones);
+    return readable;
+}
+
+class RegistryCatalogueTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        TakePendingError();
+        ASSERT_EQ(LoadTimeZoneCatalogue(), 1);
+    }
+    void TearDown() override {
+        ClearTimeZoneCatalogue();
+        TakePendingError();
+    }
+};
+
+TEST_F(RegistryCatalogueTest, HoldsEveryReadableZoneFromWestToEast) {
+    EXPECT_EQ(timeZoneCatalogue.count, CountReadableZones());
+    ASSERT_GT(timeZoneCatalogue.count, 100);
+    EXPECT_EQ(wcsncmp(timeZoneCatalogue.head->displayName, L"(UTC-12:00)", 11), 0);
+    EXPECT_EQ(wcsncmp(timeZoneCatalogue.tail->displayName, L"(UTC+14:00)", 11), 0);
+
+    int previousOffset = -24 * 60;
+    int index = 0;
+    TimeZoneEntry* previous = nullptr;
+    for (TimeZoneEntry* e = timeZoneCatalogue.head; e != nullptr; e = e->next, ++index) {
+        int offset = 0;
+        ASSERT_TRUE(ParseDisplayOffset(e->displayName, &offset)) << e->displayName;
+        EXPECT_GE(offset, previousOffset) << e->displayName;
+        previousOffset = offset;
+        EXPECT_EQ(e->prev, previous);
+        EXPECT_EQ(e->displayLength, static_cast<int32_t>(wcslen(e->displayName)));
+        ASSERT_NE(e->keyName, nullptr);
+        previous = e;
+    }
+    EXPECT_EQ(index, timeZoneCatalogue.count);
+    EXPECT_EQ(timeZoneCatalogue.tail, previous);
+
+    // The first zone that is not west of UTC is chosen until the user picks one.
+    ASSERT_NE(timeZoneCatalogue.selectedZone, nullptr);
+    EXPECT_EQ(wcsncmp(timeZoneCatalogue.selectedZone->displayName, L"(UTC", 4), 0);
+    EXPECT_NE(timeZoneCatalogue.selectedZone->displayName[4], L'-');
+    EXPECT_NE(timeZoneCatalogue.selectedZone->prev->displayName[4], L'+');
+    EXPECT_FALSE(HasPendingError());
+}
+
+TEST_F(RegistryCatalogueTest, EntriesCarryTheirZoneRules) {
+    FindZoneIndexByName(L"Eastern Standard Time", nullptr);
+    const TimeZoneEntry* eastern = timeZoneCatalogue.selectedZone;
+    ASSERT_NE(eastern, nullptr);
+    EXPECT_EQ(eastern->zone.DaylightBias, -60);
+    EXPECT_EQ(eastern->zone.DaylightDate.wMonth, 3);
+    EXPECT_STREQ(eastern->zone.DaylightName, L"Eastern Daylight Time");
+    wchar_t text[64];
+    FormatZoneOffset(&eastern->zone, text, 64);
+    EXPECT_STREQ(text, L"(UTC-05:00) Eastern Standard Time");
+
+    // The UTC key's standard name is not its key name.
+    EXPECT_EQ(FindZoneIndexByName(L"UTC", nullptr), FindZoneIndexByName(nullptr, L"UTC"));
+    ASSERT_NE(timeZoneCatalogue.selectedZone, nullptr);
+    EXPECT_STRNE(timeZoneCatalogue.selectedZone->zone.StandardName, L"UTC");
+    EXPECT_FALSE(HasPendingError());
+}
+
+TEST_F(RegistryCatalogueTest, FindsTheComputersZoneByItsKeyName) {
+    DYNAMIC_TIME_ZONE_INFORMATION own = {};
+    ASSERT_NE(GetDynamicTimeZoneInformation(&own), TIME_ZONE_ID_INVALID);
+    int index = FindComputerZoneIndex();
+    ASSERT_NE(timeZoneCatalogue.selectedZone, nullptr) << own.TimeZoneKeyName;
+    EXPECT_STREQ(timeZoneCatalogue.selectedZone->keyName, own.TimeZoneKeyName);
+    EXPECT_EQ(timeZoneCatalogue.selectedZone->zone.Bias, own.Bias);
+    const TimeZoneEntry* e = timeZoneCatalogue.head;
+    for (int i = 0; i < index && e != nullptr; ++i)
+        e = e->next;
+    EXPECT_EQ(e, timeZoneCatalogue.selectedZone);
+    EXPECT_FALSE(HasPendingError());
+
+    // Under TZ=America/New_York the system names the zone "Eastern Standard Time".
+    const char* tz = getenv("TZ");
+    if (tz != nullptr && strcmp(tz, "America/New_York") == 0) {
+        EXPECT_STREQ(own.TimeZoneKeyName, L"Eastern Standard Time");
+    }
+}
+
+TEST_F(RegistryCatalogueTest, ReloadingReplacesTheCatalogue) {
+    const int count = timeZoneCatalogue.count;
+    ASSERT_EQ(LoadTimeZoneCatalogue(), 1);
+    ASSERT_EQ(LoadTimeZoneCatalogue(), 1);
+    EXPECT_EQ(timeZoneCatalogue.count, count);
+    EXPECT_EQ(ClearTimeZoneCatalogue(), count);
+}
+
+TEST(ZoneRegistryReaders, RefuseMissingZones) {
+    TIME_ZONE_INFORMATION zone = {};
+    zone.Bias = 77;
+    EXPECT_EQ(ReadTimeZoneInfo(L"No Such Standard Time", &zone), 0);
+    EXPECT_EQ(zone.Bias, 77);
+    EXPECT_EQ(ReadTimeZoneInfo(nullptr, &zone), 0);
+    EXPECT_EQ(ReadTimeZoneInfo(L"Eastern Standard Time", nullptr), 0);
+    static wchar_t display[kZoneDisplayChars];
+    EXPECT_EQ(ReadTimeZoneDisplay(L"No Such Standard Time", display), 0);
+    EXPECT_EQ(ReadTimeZoneDisplay(std::wstring(400, L'x').c_str(), display), 0);
+
+    ASSERT_EQ(ReadTimeZoneInfo(L"Tokyo Standard Time", &zone), 1);
+    EXPECT_EQ(zone.Bias, -540);
+    EXPECT_EQ(zone.DaylightDate.wMonth, 0);
+    ASSERT_EQ(ReadTimeZoneDisplay(L"Tokyo Standard Time", display), 1);
+    EXPECT_EQ(wcsncmp(display, L"(UTC+09:00) ", 12), 0);
+}
+
+} // namespace
