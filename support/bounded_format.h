@@ -7,8 +7,8 @@
 #include <cstddef>
 
 // Formats into buffer[0..capacity). Returns the number of characters written
-// without the terminator, or -1 when the text did not fit (the buffer then
-// holds as much of it as fits) or the format failed (the buffer is empty).
+// without the terminator, or -1 when the text did not fit or the format
+// failed; the buffer then holds the terminated part that was written.
 int FormatText(wchar_t* buffer, int capacity, const wchar_t* format, ...);
 int FormatTextV(wchar_t* buffer, int capacity, const wchar_t* format, va_list args);
 

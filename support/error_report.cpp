@@ -34,26 +34,23 @@ void AppendMessage(const wchar_t* message) {
     AppendText(pendingError.message, kErrorMessageLength, length, L"%ls", message);
 }
 
-// Adds ": " and the system's text for the thread's last error; a final full
-// stop of that text becomes "!".
-void AddLastErrorText(wchar_t* message, int& length) {
-    wchar_t systemText[kErrorMessageLength];
-    int textLength = LastErrorText(systemText, kErrorMessageLength);
-    if (length > 0) AppendText(message, kErrorMessageLength, length, L": ");
+// The system's text for the thread's last error, first line only, with a
+// final full stop turned into "!"; "Unknown error!" when the system has none.
+void LastErrorSummary(wchar_t* summary) {
+    int textLength = LastErrorText(summary, kErrorMessageLength);
     if (textLength <= 0) {
-        AppendText(message, kErrorMessageLength, length, L"Unknown error!");
+        CopyText(summary, kErrorMessageLength, L"Unknown error!");
         return;
     }
-    for (int i = 0; systemText[i] != L'\0'; ++i) {
-        if (systemText[i] == L'\r' || systemText[i] == L'\n') {
-            systemText[i] = L'\0';
+    for (int i = 0; summary[i] != L'\0'; ++i) {
+        if (summary[i] == L'\r' || summary[i] == L'\n') {
+            summary[i] = L'\0';
             break;
         }
     }
-    int end = static_cast<int>(wcslen(systemText));
-    while (end > 0 && systemText[end - 1] == L' ') systemText[--end] = L'\0';
-    if (end > 0 && systemText[end - 1] == L'.') systemText[end - 1] = L'!';
-    AppendText(message, kErrorMessageLength, length, L"%ls", systemText);
+    int end = static_cast<int>(wcslen(summary));
+    while (end > 0 && summary[end - 1] == L' ') summary[--end] = L'\0';
+    if (end > 0 && summary[end - 1] == L'.') summary[end - 1] = L'!';
 }
 
 }  // namespace
@@ -77,6 +74,9 @@ void ReportError(const wchar_t* format, ...) {
 }
 
 void ReportErrorCategory(int category, const wchar_t* format, ...) {
+    // The thread's last error is read first, before anything can change it.
+    wchar_t systemText[kErrorMessageLength] = L"";
+    if (category == kErrorLastError) LastErrorSummary(systemText);
     wchar_t message[kErrorMessageLength];
     va_list args;
     va_start(args, format);
@@ -87,7 +87,12 @@ void ReportErrorCategory(int category, const wchar_t* format, ...) {
     bool pending = pendingError.message[0] != L'\0';
     // A dropped report leaves the pending message's category and title alone.
     if (pending && !pendingError.appendNext) return;
-    if (category == kErrorLastError) AddLastErrorText(message, length);
+    if (category == kErrorLastError) {
+        if (length > 0) AppendText(message, kErrorMessageLength, length, L": ");
+        AppendText(message, kErrorMessageLength, length, L"%ls", systemText);
+    }
+    // An empty report has nothing to show: it must not leave a title behind.
+    if (message[0] == L'\0') return;
     if (!pendingError.appendNext) {
         pendingError.category = category;
         SetTitle(category);

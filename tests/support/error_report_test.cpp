@@ -187,4 +187,19 @@ TEST_F(ErrorReport, MessagesStayWithinTheirBound) {
     EXPECT_EQ(std::wstring(taken.message, 252), nearlyFull + L": ");
 }
 
+TEST_F(ErrorReport, AnEmptyReportLeavesNoTitleForALaterMessage) {
+    ReportErrorCategory(kErrorLinkedList, L"");
+    ErrorState state = TakePendingError();
+    EXPECT_STREQ(state.message, L"");
+    EXPECT_EQ(state.category, 0);
+    EXPECT_STREQ(state.title, L"");
+
+    ReportErrorCategory(kErrorLinkedList, L"");
+    ReportError(L"Invalid Start Date");
+    state = TakePendingError();
+    EXPECT_STREQ(state.message, L"Invalid Start Date");
+    EXPECT_EQ(state.category, 0);
+    EXPECT_STREQ(state.title, L"");
+}
+
 } // namespace
