@@ -41,6 +41,9 @@ void CivilFromDays(int64_t days, int64_t* year, int* month, int* day) {
 }
 
 int64_t CivilToUtcSeconds(BrokenDownTime* time) {
+    // As _mkgmtime64: the year must be near the range before the month is
+    // folded into it, and again after.
+    if (time->tm_year < 69 || time->tm_year > 1101) return -1;
     // Normalise the month into the year first, then let days absorb the rest.
     int64_t year = static_cast<int64_t>(time->tm_year) + 1900 + FloorDiv(time->tm_mon, 12);
     int month0 = static_cast<int>(time->tm_mon - FloorDiv(time->tm_mon, 12) * 12);

@@ -14,7 +14,9 @@ int64_t DaysFromCivil(int64_t year, int month, int day);
 void CivilFromDays(int64_t days, int64_t* year, int* month, int* day);
 
 // Like _mkgmtime64: normalises out-of-range fields (writing them back, with
-// weekday and day of year), returns -1 outside 1970 .. kLastClockSecond.
+// weekday, day of year and tm_isdst 0), returns -1 (fields untouched) when
+// tm_year is not within 69..1101 before or after the months are folded into
+// it, or the time lies outside 1970-01-01 00:00:00 .. kLastClockSecond.
 int64_t CivilToUtcSeconds(BrokenDownTime* time);
 // Like _gmtime64_s: false (time left untouched) outside 0 .. kLastClockSecond.
 bool UtcSecondsToCivil(int64_t seconds, BrokenDownTime* time);

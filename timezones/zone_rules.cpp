@@ -49,13 +49,14 @@ bool IsValidUtc(const SYSTEMTIME& t) {
 
 ZoneRulePhase ZonePhaseAtUtc(const TIME_ZONE_INFORMATION* zone, const SYSTEMTIME* utc) {
     if (zone == nullptr || utc == nullptr || !IsValidUtc(*utc)) return kZonePhaseInvalid;
-    if (zone->DaylightDate.wMonth == 0) return kZonePhaseUnknown;
-    if (!IsValidChangeDate(zone->StandardDate) || !IsValidChangeDate(zone->DaylightDate))
-        return kZonePhaseInvalid;
-
+    // Biases beyond these are no zone's (Windows and Wine would apply them).
+    // Without daylight time StandardBias and DaylightBias are not used.
     if (zone->Bias < -1440 * 2 || zone->Bias > 1440 * 2) return kZonePhaseInvalid;
+    if (zone->DaylightDate.wMonth == 0) return kZonePhaseUnknown;
     if (zone->DaylightBias < -1440 || zone->DaylightBias > 1440) return kZonePhaseInvalid;
     if (zone->StandardBias < -1440 || zone->StandardBias > 1440) return kZonePhaseInvalid;
+    if (!IsValidChangeDate(zone->StandardDate) || !IsValidChangeDate(zone->DaylightDate))
+        return kZonePhaseInvalid;
 
     // The year is that of local standard time without any bias of a phase.
     int64_t seconds = SystemTimeToSeconds(utc) - static_cast<int64_t>(zone->Bias) * 60;
