@@ -1,0 +1,81 @@
+// Identifiers of the program's resources, menu commands and controls, grouped
+// by kind. Included by the resource script and by the Win32 code.
+#pragma once
+
+// Strings
+#define IDS_APP_TITLE 102  // program name
+#define IDC_ZELMORA 109    // window class name (also the accelerator table and menu name)
+
+// Icons
+#define IDI_ZELMORA 107
+#define IDI_SMALL 108
+
+// Accelerator table
+#define IDA_ZELMORA 109
+
+// Dialog templates
+#define IDD_SUNTIMES 113
+#define IDD_INTERNET_SETUP 8102
+
+// Bitmaps: toolbar strips (20x20 images, 24-bit) and menu check marks
+#define IDB_SUNTIMES_TOOLS 111   // 8 images: Sun Times and Display toolbars
+#define IDB_MENU_SUNTIMES 114    // "Sun Times Selections" menu item
+#define IDB_MENU_INTERNET 8129   // "Internet Test Setup" menu item
+#define IDB_FILE_TOOLS 9600      // 23 images: File and Help toolbars, internet states at 13-18
+#define IDB_MENU_OPEN 9601
+#define IDB_MENU_SAVE 9602
+#define IDB_MENU_SAVEAS 9603
+#define IDB_MENU_PRINT 9604
+#define IDB_MENU_HELP 9605
+#define IDB_MENU_EXIT 9606
+#define IDB_MENU_LOG 9607
+#define IDB_MENU_WEB 9620        // web site item, no update
+#define IDB_MENU_WEB_UPDATE 9621 // web site item, update ready
+
+// Menu and toolbar commands
+#define IDM_ABOUT 104
+#define IDM_HELP_FILE_MENU 1081
+#define IDM_HELP_COMMAND_LINE 1082
+#define IDM_HELP_INTERNET 1083
+#define IDM_HELP_OPTIONS_MENU 1084
+#define IDM_INTERNET_SETUP_BUTTON 8100
+#define IDM_INTERNET_RESET_DONE 8200
+#define IDM_FILE_OPEN 9520
+#define IDM_FILE_SAVEAS 9522
+#define IDM_FILE_SAVE 9523
+#define IDM_FILE_PRINT 9524
+#define IDM_WEB_SITE 9525
+#define IDM_EXIT 9526
+#define IDM_DEFAULT_WINDOWS_BUTTON 9530
+#define IDM_STATUS_BAR 32775
+#define IDM_AMPM 32776
+#define IDM_ERROR_LOGGING 32777
+#define IDM_ERROR_LOG_CLEAR 32778
+#define IDM_VIEW_ERROR_LOG 32779
+#define IDM_INTERNET_SETUP 32780
+#define IDM_DEFAULT_WINDOWS 32781
+#define IDM_SAVE_SETTINGS 32782
+#define IDM_HELP_HELP_DISPLAY 32783
+#define IDM_HELP_MAIN_DISPLAY 32784
+#define IDM_HELP_INI_FILE 32785
+#define IDM_HELP_TAGGED_FILE 32786
+#define IDM_HELP_TAGGED_COMMANDS 32787
+#define IDM_HELP_SUNTIMES_MENU 32788
+#define IDM_SUNTIMES_SELECTIONS 32789
+#define IDM_DISPLAY_TABLE 32790
+#define IDM_DISPLAY_PLOT 32791
+#define IDM_DATA_TIME 32792
+#define IDM_DATA_VELOCITY 32793
+#define IDM_DATA_ACCELERATION 32794
+#define IDM_MODE_TIMES 32795
+#define IDM_MODE_LENGTHS 32796
+
+// Controls of the main window
+#define IDC_STATUS_BAR 3
+#define IDC_TEXT_VIEW 1123
+
+// Rebar bands
+#define IDB_BAND_FILE 9401
+#define IDB_BAND_HELP 9402
+#define IDB_BAND_SUNTIMES 9403
+#define IDB_BAND_DISPLAY 9404
