@@ -358,7 +358,8 @@ bool ParseTzif(const unsigned char* data, size_t size, ZoneData* zone) {
 enum LoadResult { kLoaded, kNotFound, kMalformed };
 
 LoadResult LoadZoneFile(const std::string& path, ZoneData* zone) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a FIFO in the way must not hang the open.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return kNotFound;
     struct stat info;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

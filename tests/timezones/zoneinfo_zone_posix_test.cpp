@@ -538,6 +538,39 @@ TEST(ZoneinfoZone, TzdirChoosesTheDatabase) {
     EXPECT_FALSE(LoadZoneYear("Europe/Paris", 2026, &zy, error, 256));
 }
 
+TEST(ZoneinfoZone, SpecialFilesAreRefusedWithoutBlocking) {
+    TempDir dir;
+    ScopedEnv tzdir("TZDIR", dir.path().c_str());
+    const std::string fifo = dir.path() + "/Fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ZoneYear zy;
+    wchar_t error[256];
+    EXPECT_FALSE(LoadZoneYear("Fifo", 2026, &zy, error, 256));
+    EXPECT_EQ(std::wstring(error), L"Unknown time zone: Fifo");
+    {
+        // Not through ScopedEnv: glibc's tzset would block on the FIFO.
+        const char* old = std::getenv("TZ");
+        const std::string saved = old != nullptr ? old : "";
+        setenv("TZ", (":" + fifo).c_str(), 1);
+        TIME_ZONE_INFORMATION zone;
+        ReadZoneinfoComputerZone(&zone);
+        if (old != nullptr)
+            setenv("TZ", saved.c_str(), 1);
+        else
+            unsetenv("TZ");
+        EXPECT_STREQ(zone.StandardName, L"UTC");
+    }
+    unlink(fifo.c_str());
+    // A symbolic link to itself, and an empty file.
+    const std::string loop = dir.path() + "/Loop";
+    ASSERT_EQ(symlink(loop.c_str(), loop.c_str()), 0);
+    EXPECT_FALSE(LoadZoneYear("Loop", 2026, &zy, error, 256));
+    unlink(loop.c_str());
+    dir.Write("Empty", {});
+    EXPECT_FALSE(LoadZoneYear("Empty", 2026, &zy, error, 256));
+    EXPECT_EQ(std::wstring(error), L"Invalid time zone file: Empty");
+}
+
 TEST(ZoneinfoZone, EveryTruncationOfAFileIsRefused) {
     const std::vector<unsigned char> whole = ReadAll(std::string(kZoneDir) + "/America/New_York");
     ASSERT_GT(whole.size(), 100u);
