@@ -69,7 +69,8 @@ bool LoadZoneYear(const char* zoneName, int year, ZoneYear* out, wchar_t* error,
 // today. The zone is, as glibc picks it: TZ when set (":Name", "Name" or an
 // absolute path to a TZif file, with or without the colon; without the colon
 // a POSIX TZ rule such as "EST5EDT,M3.2.0,M11.1.0" is also accepted; an empty
-// TZ means UTC), else /etc/localtime, else UTC (Bias 0, no daylight time).
+// TZ means UTC), else (TZ unset or ":") /etc/localtime, else UTC (Bias 0, no
+// daylight time).
 // The record's names are the zone's name ("Etc/UTC"; for a file outside the
 // zoneinfo folder its path, cut), or "UTC" when no zone could be read.
 void ReadZoneinfoComputerZone(TIME_ZONE_INFORMATION* zone);

@@ -670,7 +670,7 @@ void ReadZoneinfoComputerZone(TIME_ZONE_INFORMATION* zone) {
     std::string name;
     bool loaded = false;
     const char* tz = std::getenv("TZ");
-    if (tz == nullptr) {
+    if (tz == nullptr || std::strcmp(tz, ":") == 0) { // as glibc: ":" alone is the default
         loaded = LoadZoneFile(kLocaltimePath, &data) == kLoaded;
         if (loaded) name = LocaltimeName();
     } else if (tz[0] != '\0') {

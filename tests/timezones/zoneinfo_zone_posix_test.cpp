@@ -821,11 +821,18 @@ TEST(ZoneinfoComputerZone, NamesAndBiases) {
 
 TEST(ZoneinfoComputerZone, WithoutTzUsesEtcLocaltime) {
     ScopedEnv noTzdir("TZDIR", nullptr);
+    TIME_ZONE_INFORMATION zone, colonOnly;
+    {
+        ScopedEnv tz("TZ", ":");
+        ReadZoneinfoComputerZone(&colonOnly);
+        const time_t now = std::time(nullptr);
+        EXPECT_EQ(RecordOffsetNow(colonOnly, now), GlibcOffsetNow(now));
+    }
     ScopedEnv tz("TZ", nullptr);
-    TIME_ZONE_INFORMATION zone;
     ReadZoneinfoComputerZone(&zone);
     const time_t now = std::time(nullptr);
     EXPECT_EQ(RecordOffsetNow(zone, now), GlibcOffsetNow(now));
+    EXPECT_STREQ(zone.StandardName, colonOnly.StandardName);
     char link[512];
     ssize_t n = readlink("/etc/localtime", link, sizeof link - 1);
     if (n > 0) {
