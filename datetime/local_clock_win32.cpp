@@ -1,0 +1,5 @@
+#include "datetime/local_clock.h"
+
+void ReadLocalClock(SYSTEMTIME* now) {
+    GetLocalTime(now);
+}

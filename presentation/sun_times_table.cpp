@@ -1,0 +1,194 @@
+#include "presentation/sun_times_table.h"
+
+#include <cstdarg>
+#include <cwchar>
+
+#include "datetime/date_time_format.h"
+#include "datetime/local_clock.h"
+#include "presentation/presentation_state.h"
+#include "support/bounded_format.h"
+#include "suntimes/solar_events.h"
+#include "suntimes/sun_times_series.h"
+#include "timezones/time_zone_catalogue.h"
+
+namespace {
+
+enum { kPieceLength = 256, kCellLength = 32 };
+
+// Where the table's pieces go: every piece is counted, and written when there
+// is a buffer, so that the count and the text cannot disagree.
+class TableText {
+  public:
+    TableText(wchar_t* buffer, int capacity) : buffer_(buffer), capacity_(capacity) {}
+
+    void Put(const wchar_t* piece) {
+        if (piece == nullptr) return;
+        needed_ += static_cast<long long>(wcslen(piece));
+        if (buffer_ != nullptr && AppendText(buffer_, capacity_, length_, L"%ls", piece) < 0)
+            cut_ = true;
+    }
+    void PutFormatted(const wchar_t* format, ...) {
+        wchar_t piece[kPieceLength];
+        va_list args;
+        va_start(args, format);
+        FormatTextV(piece, kPieceLength, format, args);
+        va_end(args);
+        Put(piece);
+    }
+    int Written() const {
+        if (buffer_ == nullptr || capacity_ <= 0) return 0;
+        return cut_ ? static_cast<int>(wcslen(buffer_)) : length_;
+    }
+    int Needed() const { return needed_ > 0x7fffffff ? 0x7fffffff : static_cast<int>(needed_); }
+
+  private:
+    wchar_t* buffer_;
+    int capacity_;
+    int length_ = 0;
+    long long needed_ = 0;
+    bool cut_ = false;
+};
+
+const wchar_t* TitleText(int mode, int view) {
+    const bool plot = view == 1;
+    switch (mode) {
+    case 1:
+    case 2:
+    case 4:
+        if (plot) return L" Dawn(Red)/Sunrise(Orange)/Sunset(Cyan)/Dusk(Blue): %d\r\n";
+        if (mode == 1) return L" Time of Day\r\n";
+        if (mode == 2) return L" Velocity: Time Delta: Sec/Day\r\n";
+        return L" Acceleration: Time Velocity Delta: Sec*Sec/Day\r\n";
+    case 9:
+    case 10:
+    case 12:
+        if (plot) return L" Dawn-Dusk(Red)/Daylight(Orange)/Night(Cyan)/Dusk-Dawn(Blue): %d\r\n";
+        if (mode == 9) return L" Length in Hours\r\n";
+        if (mode == 10) return L" Velocity: Hours Delta: Sec/Day\r\n";
+        return L" Acceleration: Hours Velocity Delta: Sec*Sec/Day\r\n";
+    default:
+        return L"";
+    }
+}
+
+const wchar_t* ColumnHeading(int column, bool lengths) {
+    static const wchar_t* const kEvents[kSunEventCount] = {L"Dawn   ", L"Sunrise ", L"Sunset  ",
+                                                           L"Dusk   "};
+    static const wchar_t* const kPeriods[kSunEventCount] = {L"Dawn-Dusk", L"Daylight", L"Night  ",
+                                                            L"Dusk-Dawn"};
+    return lengths ? kPeriods[column] : kEvents[column];
+}
+
+// Decimal hours as h:mm:ss, the seconds truncated.
+void FormatHours(double hours, wchar_t* cell) {
+    // The engine's lengths lie within a day; anything else must still convert
+    // to int without overflow.
+    if (!(hours > -1.0e6 && hours < 1.0e6)) hours = 0.0;
+    int h = static_cast<int>(hours);
+    int s = static_cast<int>((hours - h) * 3600.0);
+    FormatText(cell, kCellLength, L"%d:%02d:%02d", h, s / 60, s % 60);
+}
+
+void FormatCell(const SunEvent& event, int mode, wchar_t* cell) {
+    cell[0] = L'\0';
+    if (event.polarState > 0) {
+        CopyText(cell, kCellLength, L"Never Rises");
+        return;
+    }
+    if (event.polarState < 0) {
+        CopyText(cell, kCellLength, L"Never Sets ");
+        return;
+    }
+    switch (mode) {
+    case 1:
+        FormatEventTimeOfDay(event.localTm);
+        CopyText(cell, kCellLength, DateTimeText());
+        break;
+    case 2:
+        FormatText(cell, kCellLength, L"%d", event.velocity);
+        break;
+    case 4:
+        FormatText(cell, kCellLength, L"%d", event.acceleration);
+        break;
+    case 9:
+        FormatHours(event.length, cell);
+        break;
+    case 10:
+        FormatText(cell, kCellLength, L"%d", event.lengthVelocity);
+        break;
+    case 12:
+        FormatText(cell, kCellLength, L"%d", event.lengthAcceleration);
+        break;
+    default:
+        break;
+    }
+}
+
+void WriteTable(TableText& out, const wchar_t* lineEnd) {
+    const SunTimesSeries& s = sunTimesSeries;
+    if (s.dayCount == 0) return;
+    if (lineEnd == nullptr) lineEnd = L"";
+
+    wchar_t piece[kPieceLength];
+    FormatDisplayTitle(piece, kPieceLength);
+    out.Put(piece);
+    out.PutFormatted(L"Latitude = %g, Longitude = %g", siteLatitude, siteLongitude);
+    out.Put(lineEnd);
+    FormatZoneOffset(&currentZone, piece, kPieceLength);
+    out.PutFormatted(L"Timezone = %ls", piece);
+    out.Put(lineEnd);
+    out.Put(lineEnd);
+
+    const bool lengths = s.showLengths != 0;
+    out.PutFormatted(L"%10ls", L"Date   ");
+    for (int k = 0; k < kSunEventCount; ++k)
+        if (s.showEvent[k]) out.PutFormatted(L"%13ls", ColumnHeading(k, lengths));
+    out.Put(lineEnd);
+
+    const int mode = PresentationMode();
+    const int first = s.startDay < 0 ? 0 : s.startDay;
+    const int last = s.endDay >= kSeriesDays ? kSeriesDays - 1 : s.endDay;
+    for (int d = first; d <= last; ++d) {
+        const SunTimesRecord& r = s.records[d];
+        out.PutFormatted(L"%2d/%02d/%02d", r.month, r.day, r.year);
+        for (int k = 0; k < kSunEventCount; ++k) {
+            if (!s.showEvent[k]) continue;
+            wchar_t cell[kCellLength];
+            FormatCell(r.events[k], mode, cell);
+            // Times and the polar texts fill the column; numbers keep four
+            // blanks to their right.
+            if (cell[0] == L'N' || DataKind == kDataTime)
+                out.PutFormatted(L"%13ls", cell);
+            else
+                out.PutFormatted(L"%9ls    ", cell);
+        }
+        out.Put(lineEnd);
+    }
+}
+
+} // namespace
+
+int FormatDisplayTitle(wchar_t* buffer, int capacity) {
+    if (buffer == nullptr || capacity <= 0) return 0;
+    SYSTEMTIME now{};
+    ReadLocalClock(&now);
+    int length = 0;
+    int head = AppendText(buffer, capacity, length, L"Sun Times:");
+    int title = AppendText(buffer, capacity, length, TitleText(PresentationMode(), plotView),
+                           static_cast<int>(now.wYear));
+    const bool cut = head < 0 || title < 0;
+    return cut ? static_cast<int>(wcslen(buffer)) : length;
+}
+
+int FormatSunTimesTable(wchar_t* buffer, int capacity, const wchar_t* lineEnd) {
+    if (buffer == nullptr || capacity <= 0) return 0;
+    TableText out(buffer, capacity);
+    WriteTable(out, lineEnd);
+    return out.Written();
+}
+
+int SunTimesTableLength(const wchar_t* lineEnd) {
+    TableText out(nullptr, 0);
+    WriteTable(out, lineEnd);
+    return out.Needed();
+}
