@@ -4,10 +4,14 @@
 #pragma once
 
 struct ShownRange {
-    int first;    // first shown day
-    int last;     // last shown day
-    int yearLast; // last day of the year (364 or 365)
+    int first;     // first shown day
+    int last;      // last shown day
+    int yearLast;  // last day of the year (364 or 365)
 };
+// The range of `dayCount` days from `first`, within a year ending on `yearLast`.
+inline ShownRange RangeOfDays(int first, int dayCount, int yearLast) {
+    return ShownRange{first, first + dayCount - 1, yearLast};
+}
 
 struct RangeChange {
     bool apply;  // false: the range stays as it is and nothing is recomputed
