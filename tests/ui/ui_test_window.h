@@ -1,0 +1,110 @@
+// A plain top-level window that stands in for the main window in the tests
+// of its furniture, and a memory device context whose pixels can be read.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace uitest {
+
+// What the test window was sent.
+struct WindowLog {
+    int userMessages = 0;
+    int keyDowns = 0;
+    std::vector<int> commands;
+};
+inline WindowLog windowLog;
+
+inline LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_USER:
+        ++windowLog.userMessages;
+        return 0;
+    case WM_KEYDOWN:
+        ++windowLog.keyDowns;
+        return 0;
+    case WM_COMMAND:
+        windowLog.commands.push_back(LOWORD(wParam));
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Creates a hidden top-level window with the given client size.
+inline HWND CreateTestWindow(int clientWidth, int clientHeight) {
+    static ATOM atom = 0;
+    if (atom == 0) {
+        WNDCLASSEXW cls = {};
+        cls.cbSize = sizeof cls;
+        cls.lpfnWndProc = TestWindowProc;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        cls.lpszClassName = L"ZelmoraUiTestWindow";
+        atom = RegisterClassExW(&cls);
+    }
+    RECT frame = {0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    windowLog = WindowLog{};
+    return CreateWindowExW(0, L"ZelmoraUiTestWindow", L"Zelmora", WS_OVERLAPPEDWINDOW, 40, 40,
+                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+// Removes every message waiting for this thread.
+inline void DrainMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) continue;
+        DispatchMessageW(&message);
+    }
+}
+
+// A 32-bit top-down DIB section selected into a memory device context.
+class PixelCanvas {
+  public:
+    PixelCanvas(int width, int height) : width_(width), height_(height) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
+                                   nullptr, 0);
+        old_ = SelectObject(dc_, bitmap_);
+    }
+    ~PixelCanvas() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    PixelCanvas(const PixelCanvas&) = delete;
+    PixelCanvas& operator=(const PixelCanvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    COLORREF At(int x, int y) const {
+        GdiFlush();
+        const DWORD p = bits_[y * width_ + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    // Pixels of `color` inside [left, right) x [top, bottom).
+    int Count(COLORREF color, int left, int top, int right, int bottom) const {
+        int count = 0;
+        for (int y = top; y < bottom && y < height_; ++y)
+            for (int x = left; x < right && x < width_; ++x)
+                count += At(x, y) == color;
+        return count;
+    }
+
+  private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+    DWORD* bits_ = nullptr;
+};
+
+} // namespace uitest
