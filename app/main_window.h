@@ -37,3 +37,15 @@ void HandlePlotMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Menu check marks and toolbar button states after a change of state.
 void RefreshChecks();
+
+// The bars around the result area.
+// Redraws the status bar with an empty status text (the dots go on).
+void RefreshStatusBar();
+// After a size change: the rebar follows, the status bar is made anew and
+// the result area is laid out between them.
+void LayOutBars(HWND window);
+// The toolbars' rectangles to and from the remembered window positions.
+void RestoreToolbarRects();
+void RecordToolbarRects();
+// The text view control while the table is shown, else null.
+HWND TextViewControl();

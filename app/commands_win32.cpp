@@ -1,0 +1,122 @@
+// WM_COMMAND of the main window: menu items, toolbar buttons, accelerators.
+#include "app/main_window.h"
+#include "app/program_state.h"
+#include "datetime/date_time_format.h"
+#include "presentation/presentation_state.h"
+#include "resources/resource_ids.h"
+#include "suntimes/sun_times_series.h"
+#include "ui/win32_support.h"
+#include "ui/win32_toolbars.h"
+
+namespace {
+
+void ShowAboutBox(HWND window) {
+    MSGBOXPARAMSW box{};
+    box.cbSize = sizeof box;
+    box.hwndOwner = window;
+    box.hInstance = programInstance;
+    box.lpszText = programInfo;
+    box.lpszCaption = L"About Zelmora";
+    box.dwStyle = MB_OK | MB_USERICON;
+    box.lpszIcon = MAKEINTRESOURCEW(IDI_ZELMORA);
+    MessageBoxIndirectW(&box);
+}
+
+void Redraw() {
+    RedrawResults();
+    RefreshStatusBar();
+}
+
+void SetView(int view) {
+    if (plotView == view) return;
+    plotView = view;
+    RefreshChecks();
+    Redraw();
+}
+
+void SetDataKind(int kind) {
+    if (DataKind & kind) return;
+    DataKind = kind;
+    RefreshChecks();
+    Redraw();
+}
+
+void ChangeMode(int lengths) {
+    if (sunTimesSeries.showLengths == lengths) return;
+    sunTimesSeries.showLengths = lengths;
+    RefreshChecks();
+    RecomputeSeries();
+    Redraw();
+}
+
+void ToggleStatusBar(HWND window) {
+    statusBarOn = statusBarOn ? 0 : 1;
+    if (statusBarOn)
+        SetTimer(window, kTimerStatusBar, kTimerPeriod, nullptr);
+    else
+        KillTimer(window, kTimerStatusBar);
+    RefreshChecks();
+}
+
+}  // namespace
+
+void RefreshChecks() {
+    CheckToolbarCommand(IDM_MODE_TIMES, sunTimesSeries.showLengths == 0);
+    CheckToolbarCommand(IDM_MODE_LENGTHS, sunTimesSeries.showLengths == kShowLengths);
+    CheckToolbarCommand(IDM_DISPLAY_TABLE, plotView == 0);
+    CheckToolbarCommand(IDM_DISPLAY_PLOT, plotView == 1);
+    CheckToolbarCommand(IDM_DATA_TIME, (DataKind & kDataTime) != 0);
+    CheckToolbarCommand(IDM_DATA_VELOCITY, (DataKind & kDataVelocity) != 0);
+    CheckToolbarCommand(IDM_DATA_ACCELERATION, (DataKind & kDataAcceleration) != 0);
+}
+
+LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case IDM_ABOUT: ShowAboutBox(window); break;
+    case IDM_EXIT: DestroyWindow(window); return 0;
+    case IDM_STATUS_BAR: ToggleStatusBar(window); break;
+    case IDM_AMPM:
+        dateTimeFormat = (dateTimeFormat ^ 0x10) & 0x7F;
+        RefreshChecks();
+        RedrawResults();
+        break;
+    case IDM_DISPLAY_TABLE: SetView(0); break;
+    case IDM_DISPLAY_PLOT: SetView(1); break;
+    case IDM_DATA_TIME: SetDataKind(kDataTime); break;
+    case IDM_DATA_VELOCITY: SetDataKind(kDataVelocity); break;
+    case IDM_DATA_ACCELERATION: SetDataKind(kDataAcceleration); break;
+    case IDM_MODE_TIMES: ChangeMode(0); break;
+    case IDM_MODE_LENGTHS: ChangeMode(kShowLengths); break;
+    case IDM_DEFAULT_WINDOWS:
+    case IDM_DEFAULT_WINDOWS_BUTTON:
+    case IDM_HELP_FILE_MENU:
+    case IDM_HELP_COMMAND_LINE:
+    case IDM_HELP_INTERNET:
+    case IDM_HELP_OPTIONS_MENU:
+    case IDM_INTERNET_SETUP_BUTTON:
+    case IDM_INTERNET_RESET_DONE:
+    case IDM_FILE_OPEN:
+    case IDM_FILE_SAVEAS:
+    case IDM_FILE_SAVE:
+    case IDM_FILE_PRINT:
+    case IDM_WEB_SITE:
+    case IDM_ERROR_LOGGING:
+    case IDM_ERROR_LOG_CLEAR:
+    case IDM_VIEW_ERROR_LOG:
+    case IDM_SAVE_SETTINGS:
+    case IDM_HELP_HELP_DISPLAY:
+    case IDM_HELP_MAIN_DISPLAY:
+    case IDM_HELP_INI_FILE:
+    case IDM_HELP_TAGGED_FILE:
+    case IDM_HELP_TAGGED_COMMANDS:
+    case IDM_HELP_SUNTIMES_MENU:
+    case IDM_SUNTIMES_SELECTIONS:
+        // Their handlers join the program with the files, printing, help,
+        // settings and selection dialog; until then they do nothing.
+        break;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    RefreshStatusBar();
+    return 0;
+}

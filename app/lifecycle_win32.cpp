@@ -1,0 +1,110 @@
+// Start-up (WM_CREATE) and shut-down (WM_CLOSE, WM_DESTROY) of the main window.
+#include <cwchar>
+
+#include "app/main_window.h"
+#include "app/program_state.h"
+#include "presentation/presentation_state.h"
+#include "settings/window_placement.h"
+#include "settings/window_positions.h"
+#include "support/error_report.h"
+#include "suntimes/calendar.h"
+#include "suntimes/sun_times_series.h"
+#include "timezones/time_zone_catalogue.h"
+#include "timezones/time_zone_registry.h"
+#include "ui/win32_support.h"
+#include "ui/win32_toolbars.h"
+
+namespace {
+
+// Until the sun times selection dialog is opened at start-up, this is the one
+// that chooses the zone: the computer's own, with the whole year shown.
+void ChooseComputerZone() {
+    if (LoadTimeZoneCatalogue()) timeZoneIndex = FindComputerZoneIndex();
+    if (timeZoneCatalogue.selectedZone == nullptr) timeZoneIndex = -1;
+    rangeStart = yearStart;
+    rangeEnd = yearEnd;
+}
+
+void SetYearLimits() {
+    GetLocalTime(&today);
+    yearStart = SYSTEMTIME{};
+    yearStart.wYear = today.wYear;
+    yearStart.wMonth = 1;
+    yearStart.wDay = 1;
+    yearEnd = SYSTEMTIME{};
+    yearEnd.wYear = today.wYear;
+    yearEnd.wMonth = 12;
+    yearEnd.wDay = 31;
+    yearEnd.wHour = 23;
+    yearEnd.wMinute = 59;
+    yearEnd.wSecond = 59;
+    yearEnd.wMilliseconds = 999;
+}
+
+}  // namespace
+
+LRESULT OnCreateMainWindow(HWND window) {
+    mainWindow = window;
+    CreateFonts();
+    textColor = GetSysColor(COLOR_WINDOWTEXT);
+    windowColor = GetSysColor(COLOR_WINDOW);
+    BuildProgramInfo(programInfo, kProgramInfoLength);
+
+    SetYearLimits();
+    DataKind = kDataTime;
+    plotView = kStartView;
+
+    // The menu bar is built here once the menus are part of the program.
+    SetPumpTarget(window, mainAccelerators);
+    RestoreToolbarRects();
+    CreateToolbars(window);
+    RecordToolbarRects();
+    // The help window receives its texts here once it is part of the program.
+    LayOutBars(window);
+
+    // A first year in the computer's own zone, shown until a zone is chosen.
+    SetSunTimesDateRange(yearStart, yearEnd);
+    CalcSunTimesSeries(today.wYear, nullptr, siteLatitude, siteLongitude);
+
+    UpdateWindow(window);
+    SetStatusWorking(L"Initializing");
+    SetTimer(window, kTimerStatusDots, kTimerPeriod, nullptr);
+
+    // The settings file and the command line are read here once the command
+    // language is part of the program.
+    PumpMessages(10);
+    if (statusBarOn == 1) SetTimer(window, kTimerStatusBar, kTimerPeriod, nullptr);
+    SetTimer(window, kTimerInternetTest, kTimerPeriod, nullptr);
+    PumpMessages(10);
+
+    ChooseComputerZone();
+    SetSunTimesDateRange(rangeStart, rangeEnd);
+    RecomputeSeries();
+    if (exitRequested == 1) PostMessageW(window, WM_CLOSE, 0, 0);
+    SetStatus(L"");
+    InvalidateRect(window, &plotRect, TRUE);
+    return 0;
+}
+
+LRESULT OnCloseMainWindow(HWND window, WPARAM wParam, LPARAM lParam) {
+    // The update check's thread, once it exists, is waited for here.
+    closing.store(1);
+    closing.store(0);
+    return DefWindowProcW(window, WM_CLOSE, wParam, lParam);
+}
+
+void OnDestroyMainWindow(HWND window) {
+    StorePosition(window, kPositionMainWindow);
+    RecordToolbarRects();
+    // The settings file is written here once the command language is part of
+    // the program; the error log and the internet test are closed here too.
+    ClearTimeZoneCatalogue();
+    mainWindow = nullptr;
+    PostQuitMessage(0);
+}
+
+int RecomputeSeries() {
+    const TIME_ZONE_INFORMATION* zone =
+        timeZoneCatalogue.selectedZone != nullptr ? &timeZoneCatalogue.selectedZone->zone : nullptr;
+    return CalcSunTimesSeries(today.wYear, zone, siteLatitude, siteLongitude);
+}
