@@ -110,3 +110,5 @@ ErrorState TakePendingError() {
 }
 
 bool HasPendingError() { return pendingError.message[0] != L'\0'; }
+
+const ErrorState& PendingError() { return pendingError; }

@@ -35,3 +35,5 @@ void SetAppendNext();
 ErrorState TakePendingError();
 // True while a message waits to be shown.
 bool HasPendingError();
+// The error state as it stands, left pending (for drawing and logging it).
+const ErrorState& PendingError();

@@ -30,17 +30,6 @@ wchar_t postedError[kErrorMessageLength] = L"";
 bool postedErrorBusy = false;
 bool errorBoxOpen = false;
 
-// The pending error's text, leaving it pending. The error reporter offers
-// only a take, so the error is taken and reported again with its category;
-// a system-error report comes back as a plain one with the same text.
-void ReadPendingError(wchar_t* text) {
-    ErrorState error = TakePendingError();
-    CopyText(text, kErrorMessageLength, error.message);
-    const int category = error.category == kErrorLastError ? kErrorPlain : error.category;
-    ReportErrorCategory(category, L"%ls", error.message);
-    if (error.appendNext) SetAppendNext();
-}
-
 void DrawLine(HDC dc, int x1, int y1, int x2, int y2, int width, COLORREF color) {
     HPEN pen = CreatePen(PS_SOLID, width, color);
     HGDIOBJ old = SelectObject(dc, pen);
@@ -60,7 +49,7 @@ void DrawRightColumn(HDC dc, const RECT& part, COLORREF textColor) {
     RECT clip = {part.left + kRightColumnOffset, part.top + h, part.right, part.top + 2 * h};
     wchar_t text[kErrorMessageLength + MAX_PATH];
     if (HasPendingError()) {
-        ReadPendingError(text);
+        CopyText(text, kErrorMessageLength, PendingError().message);
         SetTextColor(dc, kErrorRed);
     } else if (outputFilePath[0] != L'\0') {
         FormatText(text, kErrorMessageLength + MAX_PATH, L"Output File: \"%ls\"", outputFilePath);

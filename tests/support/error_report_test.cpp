@@ -202,4 +202,16 @@ TEST_F(ErrorReport, AnEmptyReportLeavesNoTitleForALaterMessage) {
     EXPECT_STREQ(state.title, L"");
 }
 
+TEST_F(ErrorReport, PeekingLeavesTheMessageAndItsTitlePending) {
+    FailFileOpen();
+    ReportErrorCategory(kErrorLastError, L"Failed File Open: %ls", L"x.ini");
+    const std::wstring shown = PendingError().message;
+    EXPECT_EQ(shown.rfind(L"Failed File Open: x.ini: ", 0), 0u);
+    EXPECT_STREQ(PendingError().title, L"GetLastError");
+    ErrorState taken = TakePendingError();
+    EXPECT_EQ(std::wstring(taken.message), shown);
+    EXPECT_EQ(taken.category, kErrorLastError);
+    EXPECT_FALSE(HasPendingError());
+}
+
 } // namespace
