@@ -1,5 +1,6 @@
 // WM_COMMAND of the main window: menu items, toolbar buttons, accelerators.
 #include "app/main_window.h"
+#include "app/menus.h"
 #include "app/program_state.h"
 #include "datetime/date_time_format.h"
 #include "presentation/presentation_state.h"
@@ -61,6 +62,7 @@ void ToggleStatusBar(HWND window) {
 }  // namespace
 
 void RefreshChecks() {
+    if (mainWindow != nullptr) RefreshMenuChecks(mainWindow);
     CheckToolbarCommand(IDM_MODE_TIMES, sunTimesSeries.showLengths == 0);
     CheckToolbarCommand(IDM_MODE_LENGTHS, sunTimesSeries.showLengths == kShowLengths);
     CheckToolbarCommand(IDM_DISPLAY_TABLE, plotView == 0);
@@ -76,7 +78,7 @@ LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case IDM_EXIT: DestroyWindow(window); return 0;
     case IDM_STATUS_BAR: ToggleStatusBar(window); break;
     case IDM_AMPM:
-        dateTimeFormat = (dateTimeFormat ^ 0x10) & 0x7F;
+        dateTimeFormat = (dateTimeFormat ^ kDateTimeTwelveHour) & 0x7F;
         RefreshChecks();
         RedrawResults();
         break;

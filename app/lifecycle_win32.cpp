@@ -2,6 +2,7 @@
 #include <cwchar>
 
 #include "app/main_window.h"
+#include "app/menus.h"
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
 #include "settings/window_placement.h"
@@ -54,7 +55,7 @@ LRESULT OnCreateMainWindow(HWND window) {
     DataKind = kDataTime;
     plotView = kStartView;
 
-    // The menu bar is built here once the menus are part of the program.
+    BuildMenus(window);
     SetPumpTarget(window, mainAccelerators);
     RestoreToolbarRects();
     CreateToolbars(window);

@@ -1,6 +1,7 @@
 #include "app/program_info.h"
 
 #include "support/bounded_format.h"
+#include "ui/web_site.h"
 
 const wchar_t kProgramName[] = L"Zelmora";
 const wchar_t kProgramVersion[] = L"V2-66 Win32 Unicode";
@@ -10,7 +11,7 @@ const wchar_t kDescription[] = L"SunRise/Sunset and Dawn/Dusk";
 const wchar_t kProgramDate[] = L"12/18/2019";
 const wchar_t kAuthor[] = L"The Zelmora developers";
 const wchar_t kEmail[] = L"zelmora@example.org";
-const wchar_t kWebSite[] = L"https://zelmora.example.org/";
+const wchar_t* const kWebSite = kWebSiteAddress;
 }  // namespace
 
 int BuildProgramInfo(wchar_t* buffer, int capacity) {

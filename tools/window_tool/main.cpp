@@ -1,6 +1,7 @@
 // zelmora-window: starts Zelmora and waits for its first painted table, or
 // closes it cleanly; used by the screenshot script and the start-up timing.
 //   zelmora-window start PROGRAM [TIMEOUT_MS]  prints the milliseconds to the first table
+//   zelmora-window text [LINES]                prints the first lines of the shown table
 //   zelmora-window close [TIMEOUT_MS]          asks the main window to close, waits for it
 #include <windows.h>
 
@@ -61,6 +62,28 @@ int Start(const wchar_t* program, DWORD timeout) {
     }
 }
 
+// The text view's text, read by message (it lives in the program's process).
+int PrintText(int lines) {
+    HWND window = FindMainWindow();
+    HWND text = window != nullptr ? GetDlgItem(window, kTextViewId) : nullptr;
+    if (text == nullptr) {
+        fwprintf(stderr, L"zelmora-window: no table is shown\n");
+        return 1;
+    }
+    const LRESULT length = SendMessageW(text, WM_GETTEXTLENGTH, 0, 0);
+    wchar_t* buffer = new wchar_t[length + 1];
+    SendMessageW(text, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(buffer));
+    buffer[length] = L'\0';
+    int shown = 0;
+    for (const wchar_t* p = buffer; *p != L'\0' && shown < lines; ++p) {
+        if (*p == L'\r') continue;
+        fputwc(*p, stdout);
+        if (*p == L'\n') ++shown;
+    }
+    delete[] buffer;
+    return 0;
+}
+
 int Close(DWORD timeout) {
     HWND window = FindMainWindow();
     if (window == nullptr) return 0;
@@ -82,8 +105,10 @@ int Close(DWORD timeout) {
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 3 && wcscmp(argv[1], L"start") == 0)
         return Start(argv[2], argc >= 4 ? static_cast<DWORD>(_wtoi(argv[3])) : 20000);
+    if (argc >= 2 && wcscmp(argv[1], L"text") == 0)
+        return PrintText(argc >= 3 ? _wtoi(argv[2]) : 30);
     if (argc >= 2 && wcscmp(argv[1], L"close") == 0)
         return Close(argc >= 3 ? static_cast<DWORD>(_wtoi(argv[2])) : 10000);
-    fwprintf(stderr, L"usage: zelmora-window start PROGRAM [TIMEOUT_MS] | close [TIMEOUT_MS]\n");
+    fwprintf(stderr, L"usage: zelmora-window start PROGRAM [TIMEOUT_MS] | text [LINES] | close [TIMEOUT_MS]\n");
     return 2;
 }
