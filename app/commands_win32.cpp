@@ -1,6 +1,9 @@
 // WM_COMMAND of the main window: menu items, toolbar buttons, accelerators.
 #include "app/main_window.h"
 #include "app/menus.h"
+#include "app/selection_dialog.h"
+#include "settings/window_placement.h"
+#include "settings/window_positions.h"
 #include "app/program_state.h"
 #include "datetime/date_time_format.h"
 #include "presentation/presentation_state.h"
@@ -47,7 +50,19 @@ void ChangeMode(int lengths) {
     sunTimesSeries.showLengths = lengths;
     RefreshChecks();
     RecomputeSeries();
+    RefreshSelectionControls(true);  // renames its check boxes for the mode
     Redraw();
+}
+
+// Every window back to its default place and size, the toolbars in one row.
+void RestoreDefaultWindows(HWND window) {
+    ResetPositions();
+    PlaceMainWindow(window);
+    PlaceSelectionDialogAgain();
+    windowPositions[kPositionHelpWindow] = PositionRect{775, 160, 1375, 625};
+    windowPositions[kPositionInternetSetup] = PositionRect{775, 160, 0, 0};
+    DefaultBands(bandTable);
+    RecordToolbarRects();
 }
 
 void ToggleStatusBar(HWND window) {
@@ -63,6 +78,7 @@ void ToggleStatusBar(HWND window) {
 
 void RefreshChecks() {
     if (mainWindow != nullptr) RefreshMenuChecks(mainWindow);
+    RefreshSelectionControls(true);
     CheckToolbarCommand(IDM_MODE_TIMES, sunTimesSeries.showLengths == 0);
     CheckToolbarCommand(IDM_MODE_LENGTHS, sunTimesSeries.showLengths == kShowLengths);
     CheckToolbarCommand(IDM_DISPLAY_TABLE, plotView == 0);
@@ -89,8 +105,9 @@ LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case IDM_DATA_ACCELERATION: SetDataKind(kDataAcceleration); break;
     case IDM_MODE_TIMES: ChangeMode(0); break;
     case IDM_MODE_LENGTHS: ChangeMode(kShowLengths); break;
+    case IDM_SUNTIMES_SELECTIONS: OpenSelectionDialog(); break;
     case IDM_DEFAULT_WINDOWS:
-    case IDM_DEFAULT_WINDOWS_BUTTON:
+    case IDM_DEFAULT_WINDOWS_BUTTON: RestoreDefaultWindows(window); break;
     case IDM_HELP_FILE_MENU:
     case IDM_HELP_COMMAND_LINE:
     case IDM_HELP_INTERNET:
@@ -112,7 +129,6 @@ LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case IDM_HELP_TAGGED_FILE:
     case IDM_HELP_TAGGED_COMMANDS:
     case IDM_HELP_SUNTIMES_MENU:
-    case IDM_SUNTIMES_SELECTIONS:
         // Their handlers join the program with the files, printing, help,
         // settings and selection dialog; until then they do nothing.
         break;

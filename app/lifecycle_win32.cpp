@@ -3,6 +3,8 @@
 
 #include "app/main_window.h"
 #include "app/menus.h"
+#include "app/selection_dialog.h"
+#include "app/selection_dialog_year.h"
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
 #include "settings/window_placement.h"
@@ -16,15 +18,6 @@
 #include "ui/win32_toolbars.h"
 
 namespace {
-
-// Until the sun times selection dialog is opened at start-up, this is the one
-// that chooses the zone: the computer's own, with the whole year shown.
-void ChooseComputerZone() {
-    if (LoadTimeZoneCatalogue()) timeZoneIndex = FindComputerZoneIndex();
-    if (timeZoneCatalogue.selectedZone == nullptr) timeZoneIndex = -1;
-    rangeStart = yearStart;
-    rangeEnd = yearEnd;
-}
 
 void SetYearLimits() {
     GetLocalTime(&today);
@@ -78,9 +71,8 @@ LRESULT OnCreateMainWindow(HWND window) {
     SetTimer(window, kTimerInternetTest, kTimerPeriod, nullptr);
     PumpMessages(10);
 
-    ChooseComputerZone();
-    SetSunTimesDateRange(rangeStart, rangeEnd);
-    RecomputeSeries();
+    // The dialog chooses the zone and computes the first real result.
+    OpenSelectionDialog();
     if (exitRequested == 1) PostMessageW(window, WM_CLOSE, 0, 0);
     SetStatus(L"");
     InvalidateRect(window, &plotRect, TRUE);
@@ -105,7 +97,14 @@ void OnDestroyMainWindow(HWND window) {
 }
 
 int RecomputeSeries() {
-    const TIME_ZONE_INFORMATION* zone =
-        timeZoneCatalogue.selectedZone != nullptr ? &timeZoneCatalogue.selectedZone->zone : nullptr;
+    // A program left running past New Year computes the new year, with its
+    // range moved into it first.
+    GetLocalTime(&today);
+    if (FollowTodaysYear(today, &yearStart, &yearEnd, &rangeStart, &rangeEnd)) {
+        SetSunTimesDateRange(rangeStart, rangeEnd);
+        FollowYearInSelectionDialog();
+    }
+    // By position: catalogue entries are made anew whenever it is rebuilt.
+    const TIME_ZONE_INFORMATION* zone = ZoneAtIndex(timeZoneIndex);
     return CalcSunTimesSeries(today.wYear, zone, siteLatitude, siteLongitude);
 }

@@ -8,8 +8,8 @@
 enum MainWindowTimer { kTimerStatusDots = 0, kTimerStatusBar = 1, kTimerInternetTest = 2 };
 enum { kTimerPeriod = 1000, kMinimumTrackWidth = 526, kMinimumTrackHeight = 452 };
 enum { kDefaultMainWidth = 700, kDefaultMainHeight = 550 };
-// The view shown after start-up: the table, until the plot can be drawn.
-enum { kStartView = 0 };
+// The view shown after start-up: the plot.
+enum { kStartView = 1 };
 
 bool RegisterMainWindowClass(HINSTANCE instance);
 // Creates the main window at its remembered rectangle or the default one.

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "app/selection_dialog.h"
 #include "app/zoom_pan.h"
 #include "presentation/presentation_state.h"
 #include "support/error_report.h"
@@ -57,7 +58,7 @@ void Zoom(POINT point, bool in) {
 }  // namespace
 
 bool ApplyRange(int startDay, int endDay) {
-    if (timeZoneIndex < 0 || timeZoneCatalogue.selectedZone == nullptr) {
+    if (ZoneAtIndex(timeZoneIndex) == nullptr) {
         ReportError(L"Timezone Not Found");
         return false;
     }
@@ -68,7 +69,7 @@ bool ApplyRange(int startDay, int endDay) {
     if (!YearDayToMonthDay(rangeEnd.wYear, endDay, &month, &day)) return false;
     rangeEnd.wMonth = month;
     rangeEnd.wDay = day;
-    // The selection dialog's date pickers follow here once it is part of the program.
+    SetSelectionDialogDates(rangeStart, rangeEnd);
     SetSunTimesDateRange(rangeStart, rangeEnd);
     RecomputeSeries();
     RefreshChecks();

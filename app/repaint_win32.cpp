@@ -4,7 +4,9 @@
 
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "app/selection_dialog.h"
 #include "presentation/presentation_state.h"
+#include "presentation/sun_times_plot.h"
 #include "presentation/sun_times_table.h"
 #include "resources/resource_ids.h"
 #include "settings/window_placement.h"
@@ -60,14 +62,14 @@ void PaintMainWindow(HWND window) {
     windowColor = GetSysColor(COLOR_WINDOW);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
+    RefreshSelectionControls(false);  // enabled again by RefreshChecks below
     if (plotView == 0) {
         if (CreateOrPlaceControls(textView, window, &plotRect, nullptr) == 1 &&
             TextViewControl() != nullptr)
             FillTextView(TextViewControl());
     } else {
         DestroyTextView();
-        // The plot is drawn here into dc within plotRect.
-        (void)dc;
+        DrawSunTimesPlot(dc, plotRect, true);
     }
     EndPaint(window, &paint);
     RefreshChecks();

@@ -25,4 +25,7 @@ void SetSelectionDialogDates(const SYSTEMTIME& start, const SYSTEMTIME& end);
 
 // Restores the open dialog and places it again from its remembered position,
 // or at the main window's right edge when none is remembered.
+// After the year moved on (past New Year): the pickers' limits follow the
+// year bounds and show the range.
+void FollowYearInSelectionDialog();
 void PlaceSelectionDialogAgain();

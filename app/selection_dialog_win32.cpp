@@ -320,6 +320,12 @@ void SetSelectionDialogDates(const SYSTEMTIME& start, const SYSTEMTIME& end) {
     if (openDialog != nullptr) ShowDates(openDialog, start, end);
 }
 
+void FollowYearInSelectionDialog() {
+    if (openDialog == nullptr) return;
+    LimitPickersToYear(openDialog);
+    ShowDates(openDialog, rangeStart, rangeEnd);
+}
+
 void PlaceSelectionDialogAgain() {
     if (openDialog == nullptr) return;
     ShowWindow(openDialog, SW_RESTORE);

@@ -1,6 +1,8 @@
-// zelmora-window: starts Zelmora and waits for its first painted table, or
-// closes it cleanly; used by the screenshot script and the start-up timing.
-//   zelmora-window start PROGRAM [TIMEOUT_MS]  prints the milliseconds to the first table
+// zelmora-window: starts Zelmora and waits until it has painted its first
+// result, shows the table, or closes it cleanly; used by the screenshot
+// script and the start-up timing.
+//   zelmora-window start PROGRAM [TIMEOUT_MS]  prints the milliseconds to the first paint
+//   zelmora-window table [TIMEOUT_MS]          switches to the table, prints the milliseconds
 //   zelmora-window text [LINES]                prints the first lines of the shown table
 //   zelmora-window close [TIMEOUT_MS]          asks the main window to close, waits for it
 #include <windows.h>
@@ -14,8 +16,19 @@ namespace {
 
 const wchar_t kMainWindowClass[] = L"ZELMORA";
 const int kTextViewId = 1123;
+const int kShowTableCommand = 32790;
 
 HWND FindMainWindow() { return FindWindowW(kMainWindowClass, nullptr); }
+
+// Start-up ends by opening the selection dialog; the result is painted once
+// nothing of the main window waits to be painted any more.
+bool FirstResultPainted() {
+    HWND window = FindMainWindow();
+    if (window == nullptr || !IsWindowVisible(window)) return false;
+    HWND dialog = FindWindowW(nullptr, L"Select Latitude, Longitude and Dates");
+    if (dialog == nullptr || GetWindow(dialog, GW_OWNER) != window) return false;
+    return !GetUpdateRect(window, nullptr, FALSE);
+}
 
 bool TableShown() {
     HWND window = FindMainWindow();
@@ -45,7 +58,7 @@ int Start(const wchar_t* program, DWORD timeout) {
     for (;;) {
         QueryPerformanceCounter(&now);
         double elapsed = 1000.0 * (now.QuadPart - begin.QuadPart) / frequency.QuadPart;
-        if (TableShown()) {
+        if (FirstResultPainted()) {
             wprintf(L"%.0f\n", elapsed);
             CloseHandle(process.hProcess);
             return 0;
@@ -84,6 +97,22 @@ int PrintText(int lines) {
     return 0;
 }
 
+int ShowTable(DWORD timeout) {
+    HWND window = FindMainWindow();
+    if (window == nullptr) return 1;
+    const DWORD begin = GetTickCount();
+    PostMessageW(window, WM_COMMAND, kShowTableCommand, 0);
+    while (!TableShown()) {
+        if (GetTickCount() - begin > timeout) {
+            fwprintf(stderr, L"zelmora-window: no table after %lu ms\n", timeout);
+            return 1;
+        }
+        Sleep(5);
+    }
+    wprintf(L"%lu\n", GetTickCount() - begin);
+    return 0;
+}
+
 int Close(DWORD timeout) {
     HWND window = FindMainWindow();
     if (window == nullptr) return 0;
@@ -105,10 +134,12 @@ int Close(DWORD timeout) {
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 3 && wcscmp(argv[1], L"start") == 0)
         return Start(argv[2], argc >= 4 ? static_cast<DWORD>(_wtoi(argv[3])) : 20000);
+    if (argc >= 2 && wcscmp(argv[1], L"table") == 0)
+        return ShowTable(argc >= 3 ? static_cast<DWORD>(_wtoi(argv[2])) : 10000);
     if (argc >= 2 && wcscmp(argv[1], L"text") == 0)
         return PrintText(argc >= 3 ? _wtoi(argv[2]) : 30);
     if (argc >= 2 && wcscmp(argv[1], L"close") == 0)
         return Close(argc >= 3 ? static_cast<DWORD>(_wtoi(argv[2])) : 10000);
-    fwprintf(stderr, L"usage: zelmora-window start PROGRAM [TIMEOUT_MS] | text [LINES] | close [TIMEOUT_MS]\n");
+    fwprintf(stderr, L"usage: zelmora-window start PROGRAM [TIMEOUT_MS] | table [TIMEOUT_MS] | text [LINES] | close [TIMEOUT_MS]\n");
     return 2;
 }
