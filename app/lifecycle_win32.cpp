@@ -92,6 +92,7 @@ void OnDestroyMainWindow(HWND window) {
     // The settings file is written here once the command language is part of
     // the program; the error log and the internet test are closed here too.
     ClearTimeZoneCatalogue();
+    ForgetTextView();
     mainWindow = nullptr;
     PostQuitMessage(0);
 }

@@ -49,3 +49,5 @@ void RestoreToolbarRects();
 void RecordToolbarRects();
 // The text view control while the table is shown, else null.
 HWND TextViewControl();
+// Destroys the text view (the main window is going away).
+void ForgetTextView();

@@ -1,4 +1,5 @@
 // WM_PAINT of the main window: the table in the text view, or the plot.
+#include <cstdint>
 #include <cwchar>
 #include <new>
 
@@ -27,9 +28,26 @@ ControlEntry textViewControls[] = {
 };
 ControlTable textView{textViewControls, 1, &tableFont, &textColor};
 
+// What the text view shows now: setting an edit control's text is slow and
+// scrolls it back to the top, so a repaint with the same text leaves it be.
+HWND filledControl = nullptr;
+uint64_t filledTextHash = 0;
+int filledTextLength = -1;
+
+uint64_t TextHash(const wchar_t* text, int length) {
+    uint64_t hash = 1469598103934665603ULL;  // FNV-1a
+    for (int i = 0; i < length; ++i) {
+        hash ^= static_cast<uint64_t>(text[i]);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
 void DestroyTextView() {
-    if (textViewControls[0].window != nullptr) DestroyWindow(textViewControls[0].window);
+    if (textViewControls[0].window != nullptr && IsWindow(textViewControls[0].window))
+        DestroyWindow(textViewControls[0].window);
     textViewControls[0].window = nullptr;
+    filledControl = nullptr;
 }
 
 // The program information, a blank line and the table. The buffer is sized
@@ -45,10 +63,17 @@ void FillTextView(HWND control) {
     int length = 0;
     text[0] = L'\0';
     AppendText(text, capacity, length, L"%ls\r\n\r\n", programInfo);
-    FormatSunTimesTable(text + length, capacity - length, L"\r\n");
-    if (tableFont != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(tableFont), FALSE);
-    SendMessageW(control, EM_FMTLINES, FALSE, 0);
-    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    length += FormatSunTimesTable(text + length, capacity - length, L"\r\n");
+    const uint64_t hash = TextHash(text, length);
+    if (control != filledControl || hash != filledTextHash || length != filledTextLength) {
+        if (tableFont != nullptr)
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(tableFont), FALSE);
+        SendMessageW(control, EM_FMTLINES, FALSE, 0);
+        SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        filledControl = control;
+        filledTextHash = hash;
+        filledTextLength = length;
+    }
     delete[] text;
 }
 
@@ -56,13 +81,17 @@ void FillTextView(HWND control) {
 
 HWND TextViewControl() { return textViewControls[0].window; }
 
+void ForgetTextView() { DestroyTextView(); }
+
 void PaintMainWindow(HWND window) {
     PlaceMainWindow(window);
     textColor = GetSysColor(COLOR_WINDOWTEXT);
     windowColor = GetSysColor(COLOR_WINDOW);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    RefreshSelectionControls(false);  // enabled again by RefreshChecks below
+    // The selection dialog's controls stay enabled while the result is drawn:
+    // the drawing is synchronous, so no input can reach them meanwhile, and
+    // switching them off and on again would redraw them on every repaint.
     if (plotView == 0) {
         if (CreateOrPlaceControls(textView, window, &plotRect, nullptr) == 1 &&
             TextViewControl() != nullptr)

@@ -308,7 +308,10 @@ HWND SelectionDialogWindow() {
 void RefreshSelectionControls(bool enabled) {
     if (openDialog == nullptr) return;
     for (int i = 0; i < kSunEventCount; ++i) {
-        CheckDlgButton(openDialog, kShowBoxes[i], sunTimesSeries.showEvent[i] ? BST_CHECKED : 0);
+        const UINT state = sunTimesSeries.showEvent[i] ? BST_CHECKED : BST_UNCHECKED;
+        // Only a change is written: the button redraws itself on every write.
+        if (IsDlgButtonChecked(openDialog, kShowBoxes[i]) != state)
+            CheckDlgButton(openDialog, kShowBoxes[i], state);
         EnableWindow(GetDlgItem(openDialog, kShowBoxes[i]), enabled);
     }
     for (int id : kRefreshedButtons)

@@ -50,6 +50,8 @@ int RunningCopyNumber() { return copyNumber < 0 ? 0 : copyNumber; }
 
 void PlaceMainWindow(HWND window) {
     if (copyNumber < 0) NumberThisCopy();
+    // A minimized or maximized window keeps the place the system gave it.
+    if (IsIconic(window) || IsZoomed(window)) return;
     const PositionRect& entry = windowPositions[kPositionMainWindow];
     if (!IsPositionEmpty(entry)) {
         SetWindowPos(window, nullptr, entry.left + cascadeOffset, entry.top + cascadeOffset,

@@ -501,8 +501,6 @@ TEST_F(MainWindowTest, MovesAreRecordedWithEdgesOnTheScreenAndNormalRectangles) 
 }
 
 TEST_F(MainWindowTest, MaximizedWindowStaysMaximizedWhenRepainted) {
-    GTEST_SKIP() << "WM_PAINT and WM_ACTIVATE re-apply the remembered normal rectangle to a "
-                    "maximized window, which then shrinks back while it still counts as maximized";
     const RECT normal = WindowRect(window);
     ShowWindow(window, SW_MAXIMIZE);
     InvalidateRect(window, nullptr, TRUE);
@@ -513,6 +511,25 @@ TEST_F(MainWindowTest, MaximizedWindowStaysMaximizedWhenRepainted) {
     EXPECT_GT(shown.bottom - shown.top, normal.bottom - normal.top);
     ShowWindow(window, SW_RESTORE);
     Settle();
+}
+
+TEST_F(MainWindowTest, RepaintingTheSameTableKeepsWhereTheUserScrolled) {
+    Command(IDM_DISPLAY_TABLE);
+    HWND text = GetDlgItem(window, IDC_TEXT_VIEW);
+    ASSERT_NE(text, nullptr);
+    SendMessageW(text, EM_LINESCROLL, 0, 120);
+    const LRESULT scrolled = SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0);
+    ASSERT_GT(scrolled, 0);
+    InvalidateRect(window, nullptr, TRUE);
+    Settle();
+    EXPECT_EQ(SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0), scrolled);
+    // Other data is other text: it is shown.
+    Command(IDM_DATA_VELOCITY);
+    wchar_t line[200] = L"";
+    *reinterpret_cast<WORD*>(line) = 199;
+    SendMessageW(text, EM_GETLINE, 10, reinterpret_cast<LPARAM>(line));
+    EXPECT_NE(std::wstring(line).find(L"Velocity"), std::wstring::npos) << line;
+    Command(IDM_DATA_TIME);
 }
 
 class MainWindowPlotTest : public MainWindowTest {
