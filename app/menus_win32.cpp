@@ -105,7 +105,8 @@ HBITMAP LoadMenuBitmap(WORD id) {
 }
 
 void FillPopup(Popup& popup) {
-    if (popup.menu == nullptr)
+    // A window destroys its menus with it: a later window gets new ones.
+    if (popup.menu == nullptr || !IsMenu(popup.menu))
         popup.menu = CreatePopupMenu();
     else
         RemoveAllItems(popup.menu);
