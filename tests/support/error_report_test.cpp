@@ -14,64 +14,64 @@
 
 namespace {
 
-class ErrorReport : public ::testing::Test {
-  protected:
-    void SetUp() override { TakePendingError(); }
-    void TearDown() override { TakePendingError(); }
-};
-
 // Opens a file that does not exist, leaving the system's last error behind.
 void FailFileOpen() {
 #ifdef _WIN32
-    FILE* file = _wfopen(L"C:\\zelmora_missing_settings.ini", L"r");
+    ASSERT_EQ(_wfopen(L"C:\\zelmora_missing_settings.ini", L"r"), nullptr);
 #else
-    FILE* file = fopen("/nonexistent/zelmora/missing.ini", "r");
+    ASSERT_EQ(fopen("/nonexistent/zelmora/missing.ini", "r"), nullptr);
 #endif
-    ASSERT_EQ(file, nullptr);
 }
 
-// The system's text for a missing file as the message should show it.
+// The system's text for a missing file as the message shows it.
 std::wstring MissingFileText() {
 #ifdef _WIN32
     return L"File not found!"; // Wine's text for ERROR_FILE_NOT_FOUND
 #else
-    std::wstring text;
-    for (const char* c = strerror(ENOENT); *c != '\0'; ++c)
-        text += static_cast<wchar_t>(*c);
-    return text + L"!";
+    const char* text = strerror(ENOENT);
+    return std::wstring(text, text + std::strlen(text)) + L"!";
 #endif
 }
 
-void ClearLastError() {
-#ifdef _WIN32
-    SetLastError(0x2000ABCD); // a code the system has no text for
-#else
-    errno = 0;
-#endif
-}
+class ErrorReport : public ::testing::Test {
+  protected:
+    void SetUp() override { TakePendingError(); }
+    void TearDown() override { TakePendingError(); }
 
-TEST_F(ErrorReport, FirstMessageWinsUntilItIsTaken) {
+    // Takes the pending state, checks it, and checks that taking cleared it.
+    static void ExpectTaken(const std::wstring& message, int category, const wchar_t* title) {
+        const ErrorState s = TakePendingError();
+        EXPECT_EQ(std::wstring(s.message), message);
+        EXPECT_EQ(s.category, category);
+        EXPECT_STREQ(s.title, title);
+        EXPECT_EQ(s.appendNext, 0);
+        EXPECT_FALSE(HasPendingError());
+    }
+};
+
+TEST_F(ErrorReport, FirstMessageWinsUntilItIsTakenAndEmptyReportsCountForNothing) {
     EXPECT_FALSE(HasPendingError());
     ReportError(L"Invalid Start Date");
     ReportError(L"Failed Save File: %ls", L"x.csv");
-    ReportErrorCategory(kErrorLinkedList, L"Insufficient Memory");
-    ErrorState taken = TakePendingError();
-    EXPECT_STREQ(taken.message, L"Invalid Start Date");
-    EXPECT_EQ(taken.category, kErrorPlain);
-    EXPECT_STREQ(taken.title, L"");
-
-    EXPECT_FALSE(HasPendingError());
-    taken = TakePendingError(); // the state was cleared
-    EXPECT_STREQ(taken.message, L"");
-    EXPECT_EQ(taken.category, 0);
-    EXPECT_STREQ(taken.title, L"");
-    EXPECT_EQ(taken.appendNext, 0);
-
+    ReportErrorCategory(kErrorLinkedList, L"Insufficient Memory"); // its title is dropped too
+    EXPECT_TRUE(HasPendingError());
+    ExpectTaken(L"Invalid Start Date", kErrorPlain, L"");
+    ExpectTaken(L"", 0, L""); // the state was cleared
     ReportError(L"Failed Save File: %ls", L"x.csv");
-    EXPECT_STREQ(TakePendingError().message, L"Failed Save File: x.csv");
+    ExpectTaken(L"Failed Save File: x.csv", kErrorPlain, L"");
+    // A pending categorised message keeps its title over later ones.
+    ReportErrorCategory(kErrorLinkedList, L"Insufficient Memory");
+    ReportErrorCategory(kErrorInternet, L"second");
+    ReportErrorCategory(kErrorLastError, L"third");
+    ExpectTaken(L"Insufficient Memory", kErrorLinkedList, L"Linked List Error");
+    // Empty reports leave nothing pending, and no title for a later message.
     ReportError(nullptr);
     ReportError(L"");
-    EXPECT_FALSE(HasPendingError());
+    ReportErrorCategory(kErrorLinkedList, L"");
+    ExpectTaken(L"", 0, L"");
+    ReportErrorCategory(kErrorLinkedList, L"");
+    ReportError(L"Invalid Start Date");
+    ExpectTaken(L"Invalid Start Date", 0, L"");
 }
 
 TEST_F(ErrorReport, AppendedTextKeepsTheFirstCategoryAndTitle) {
@@ -79,139 +79,68 @@ TEST_F(ErrorReport, AppendedTextKeepsTheFirstCategoryAndTitle) {
     SetAppendNext();
     ReportError(L" - INI File Parameter");
     ReportError(L" dropped"); // the append flag is used up
-    ErrorState taken = TakePendingError();
-    EXPECT_STREQ(taken.message, L"Bad tag 7 - INI File Parameter");
-    EXPECT_EQ(taken.category, kErrorTaggedFile);
-    EXPECT_STREQ(taken.title, L"Tagged File Error");
-    EXPECT_EQ(taken.appendNext, 0);
-
+    ExpectTaken(L"Bad tag 7 - INI File Parameter", kErrorTaggedFile, L"Tagged File Error");
     ReportError(L"Invalid command");
     SetAppendNext();
     ReportErrorCategory(kErrorInternet, L" - Command Line Parameter");
-    taken = TakePendingError();
-    EXPECT_STREQ(taken.message, L"Invalid command - Command Line Parameter");
-    EXPECT_EQ(taken.category, kErrorPlain);
-    EXPECT_STREQ(taken.title, L"");
-
-    // With nothing pending, an appended report simply becomes the message.
-    SetAppendNext();
+    ExpectTaken(L"Invalid command - Command Line Parameter", kErrorPlain, L"");
+    SetAppendNext(); // with nothing pending the appended report is the message
     ReportError(L"alone");
-    taken = TakePendingError();
-    EXPECT_STREQ(taken.message, L"alone");
-    EXPECT_EQ(taken.appendNext, 0);
-}
-
-TEST_F(ErrorReport, DroppedCategorisedReportLeavesThePendingTitleAlone) {
-    ReportErrorCategory(kErrorLinkedList, L"Insufficient Memory");
-    ReportErrorCategory(kErrorInternet, L"second");
-    ReportErrorCategory(kErrorLastError, L"third");
-    ErrorState taken = TakePendingError();
-    EXPECT_STREQ(taken.message, L"Insufficient Memory");
-    EXPECT_EQ(taken.category, kErrorLinkedList);
-    EXPECT_STREQ(taken.title, L"Linked List Error");
-
-    ReportError(L"plain");
-    ReportErrorCategory(kErrorTaggedFile, L"later");
-    taken = TakePendingError();
-    EXPECT_EQ(taken.category, kErrorPlain);
-    EXPECT_STREQ(taken.title, L"");
+    ExpectTaken(L"alone", kErrorPlain, L"");
 }
 
 TEST_F(ErrorReport, EveryCategoryHasItsTitle) {
-    struct Case {
-        int category;
-        const wchar_t* title;
-    };
-    const Case cases[] = {
-        {0, L""},
-        {1, L"Result "},
-        {2, L" Error"},
-        {3, L"Internet Error"},
-        {4, L"Log Error File Error"},
-        {5, L"Com Port Error"},
-        {6, L"LPT Error"},
-        {7, L"USB Error"},
-        {8, L"Linked List Error"},
-        {9, L"Tagged File Error"},
-        {10, L"Trevlin2 Error"},
-        {11, L"GetLastError"},
-        {12, L""},
-        {-1, L""},
-        {1000, L""},
-    };
-    for (const Case& c : cases) {
-        ReportErrorCategory(c.category, L"message");
-        ErrorState taken = TakePendingError();
-        EXPECT_EQ(taken.category, c.category);
-        EXPECT_STREQ(taken.title, c.title) << c.category;
+    // clang-format off
+    const wchar_t* const titles[] = {L"", L"Result ", L" Error", L"Internet Error",
+                                     L"Log Error File Error", L"Com Port Error", L"LPT Error",
+                                     L"USB Error", L"Linked List Error", L"Tagged File Error",
+                                     L"Trevlin2 Error", L"GetLastError"};
+    // clang-format on
+    for (int category : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1000}) {
+        ReportErrorCategory(category, L"message");
+        const ErrorState taken = TakePendingError();
+        EXPECT_EQ(taken.category, category);
+        EXPECT_STREQ(taken.title, category >= 0 && category <= 11 ? titles[category] : L"")
+            << category;
     }
 }
 
-TEST_F(ErrorReport, LastErrorCategoryAddsTheSystemText) {
+TEST_F(ErrorReport, LastErrorCategoryAddsTheSystemTextAndPeekingLeavesItPending) {
     FailFileOpen();
     ReportErrorCategory(kErrorLastError, L"Failed File Open: %ls", L"missing.ini");
-    ErrorState taken = TakePendingError();
-    EXPECT_EQ(std::wstring(taken.message), L"Failed File Open: missing.ini: " + MissingFileText());
-    EXPECT_STREQ(taken.title, L"GetLastError");
-    EXPECT_EQ(wcspbrk(taken.message, L"\r\n"), nullptr);
+    const std::wstring expected = L"Failed File Open: missing.ini: " + MissingFileText();
+    EXPECT_EQ(std::wstring(PendingError().message), expected);
+    EXPECT_STREQ(PendingError().title, L"GetLastError");
+    EXPECT_EQ(wcspbrk(PendingError().message, L"\r\n"), nullptr);
+    ExpectTaken(expected, kErrorLastError, L"GetLastError");
 
-    // An empty message gets no ": " before the system text.
-    FailFileOpen();
+    FailFileOpen(); // an empty message gets no ": " before the system text
     ReportErrorCategory(kErrorLastError, nullptr);
     EXPECT_EQ(std::wstring(TakePendingError().message), MissingFileText());
-
-    ClearLastError();
+#ifdef _WIN32
+    SetLastError(0x2000ABCD); // a code the system has no text for
+#else
+    errno = 0;
+#endif
     ReportErrorCategory(kErrorLastError, L"Help window");
     EXPECT_STREQ(TakePendingError().message, L"Help window: Unknown error!");
 }
 
 TEST_F(ErrorReport, MessagesStayWithinTheirBound) {
-    std::wstring longText(400, L'x');
+    const std::wstring longText(400, L'x'), nearlyFull(250, L'y');
     ReportError(L"%ls%ls", longText.c_str(), L"tail");
     SetAppendNext();
     ReportError(L" - INI File Parameter");
-    ErrorState taken = TakePendingError();
-    EXPECT_EQ(wcslen(taken.message), static_cast<size_t>(kErrorMessageLength - 1));
-    EXPECT_EQ(std::wstring(taken.message), longText.substr(0, kErrorMessageLength - 1));
-
-    std::wstring nearlyFull(250, L'y');
+    ExpectTaken(longText.substr(0, kErrorMessageLength - 1), kErrorPlain, L"");
     ReportError(L"%ls", nearlyFull.c_str());
     SetAppendNext();
     ReportError(L" - INI File Parameter");
-    EXPECT_EQ(std::wstring(TakePendingError().message), nearlyFull + L" - IN");
-
+    ExpectTaken(nearlyFull + L" - IN", kErrorPlain, L"");
     FailFileOpen();
     ReportErrorCategory(kErrorLastError, L"%ls", nearlyFull.c_str());
-    taken = TakePendingError();
-    EXPECT_EQ(wcslen(taken.message), static_cast<size_t>(kErrorMessageLength - 1));
-    EXPECT_EQ(std::wstring(taken.message, 252), nearlyFull + L": ");
-}
-
-TEST_F(ErrorReport, AnEmptyReportLeavesNoTitleForALaterMessage) {
-    ReportErrorCategory(kErrorLinkedList, L"");
-    ErrorState state = TakePendingError();
-    EXPECT_STREQ(state.message, L"");
-    EXPECT_EQ(state.category, 0);
-    EXPECT_STREQ(state.title, L"");
-
-    ReportErrorCategory(kErrorLinkedList, L"");
-    ReportError(L"Invalid Start Date");
-    state = TakePendingError();
-    EXPECT_STREQ(state.message, L"Invalid Start Date");
-    EXPECT_EQ(state.category, 0);
-    EXPECT_STREQ(state.title, L"");
-}
-
-TEST_F(ErrorReport, PeekingLeavesTheMessageAndItsTitlePending) {
-    FailFileOpen();
-    ReportErrorCategory(kErrorLastError, L"Failed File Open: %ls", L"x.ini");
-    const std::wstring shown = PendingError().message;
-    EXPECT_EQ(shown.rfind(L"Failed File Open: x.ini: ", 0), 0u);
-    EXPECT_STREQ(PendingError().title, L"GetLastError");
-    ErrorState taken = TakePendingError();
-    EXPECT_EQ(std::wstring(taken.message), shown);
-    EXPECT_EQ(taken.category, kErrorLastError);
-    EXPECT_FALSE(HasPendingError());
+    const std::wstring message = TakePendingError().message;
+    EXPECT_EQ(message.size(), static_cast<size_t>(kErrorMessageLength - 1));
+    EXPECT_EQ(message.substr(0, 252), nearlyFull + L": ");
 }
 
 } // namespace
