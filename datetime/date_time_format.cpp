@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "datetime/local_clock.h"
+#include "support/system_services.h"
 #include "support/bounded_format.h"
 
 int32_t dateTimeFormat = kDateTimeFormat12;

@@ -4,7 +4,7 @@
 #include <cwchar>
 
 #include "datetime/date_time_format.h"
-#include "datetime/local_clock.h"
+#include "support/system_services.h"
 #include "presentation/presentation_state.h"
 #include "support/bounded_format.h"
 #include "suntimes/solar_events.h"

@@ -6,6 +6,8 @@
 
 // The current UTC date and time (GetSystemTime).
 void GetUtcSystemTime(SYSTEMTIME* now);
+// The current local date and time of the computer's zone (GetLocalTime).
+void ReadLocalClock(SYSTEMTIME* now);
 
 // Reads the calling thread's last error code and writes the system's text for
 // it (first line only). Returns the length written, 0 when the system has none.

@@ -6,6 +6,8 @@
 
 void GetUtcSystemTime(SYSTEMTIME* now) { GetSystemTime(now); }
 
+void ReadLocalClock(SYSTEMTIME* now) { GetLocalTime(now); }
+
 int LastErrorText(wchar_t* buffer, int capacity) {
     DWORD code = GetLastError();
     if (capacity <= 0) return 0;

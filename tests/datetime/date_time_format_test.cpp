@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "datetime/local_clock.h"
+#include "support/system_services.h"
 
 namespace {
 

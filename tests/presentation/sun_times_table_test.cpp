@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "datetime/date_time_format.h"
-#include "datetime/local_clock.h"
+#include "support/system_services.h"
 #include "presentation/presentation_state.h"
 #include "support/error_report.h"
 #include "suntimes/calendar.h"

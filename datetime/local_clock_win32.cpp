@@ -1,5 +1,0 @@
-#include "datetime/local_clock.h"
-
-void ReadLocalClock(SYSTEMTIME* now) {
-    GetLocalTime(now);
-}
