@@ -2,27 +2,12 @@
 // one day, one event.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-
 #include "suntimes/calendar.h"
 #include "suntimes/solar_events.h"
 #include "suntimes/sun_times_series.h"
+#include "suntimes/test_zones.h"
 
 namespace {
-
-TIME_ZONE_INFORMATION EasternZone() {
-    TIME_ZONE_INFORMATION zone;
-    std::memset(&zone, 0, sizeof zone);
-    zone.Bias = 300;
-    zone.DaylightBias = -60;
-    zone.DaylightDate.wMonth = 3;
-    zone.DaylightDate.wDay = 2;
-    zone.DaylightDate.wHour = 2;
-    zone.StandardDate.wMonth = 11;
-    zone.StandardDate.wDay = 1;
-    zone.StandardDate.wHour = 2;
-    return zone;
-}
 
 void SelectWholeYear(int year) {
     SYSTEMTIME start{}, end{};
