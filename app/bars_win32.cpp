@@ -6,7 +6,9 @@
 #include "ui/win32_support.h"
 #include "ui/win32_toolbars.h"
 
-void RefreshStatusBar() { SetStatus(L""); }
+void RefreshStatusBar() {
+    SetStatus(L"");
+}
 
 void LayOutBars(HWND window) {
     if (rebarWindow != nullptr) SendMessageW(rebarWindow, WM_SIZE, 0, 0);

@@ -50,7 +50,7 @@ void ChangeMode(int lengths) {
     sunTimesSeries.showLengths = lengths;
     RefreshChecks();
     RecomputeSeries();
-    RefreshSelectionControls(true);  // renames its check boxes for the mode
+    RefreshSelectionControls(true); // renames its check boxes for the mode
     Redraw();
 }
 
@@ -74,7 +74,7 @@ void ToggleStatusBar(HWND window) {
     RefreshChecks();
 }
 
-}  // namespace
+} // namespace
 
 void RefreshChecks() {
     if (mainWindow != nullptr) RefreshMenuChecks(mainWindow);
@@ -90,24 +90,48 @@ void RefreshChecks() {
 
 LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
-    case IDM_ABOUT: ShowAboutBox(window); break;
-    case IDM_EXIT: DestroyWindow(window); return 0;
-    case IDM_STATUS_BAR: ToggleStatusBar(window); break;
+    case IDM_ABOUT:
+        ShowAboutBox(window);
+        break;
+    case IDM_EXIT:
+        DestroyWindow(window);
+        return 0;
+    case IDM_STATUS_BAR:
+        ToggleStatusBar(window);
+        break;
     case IDM_AMPM:
         dateTimeFormat = (dateTimeFormat ^ kDateTimeTwelveHour) & 0x7F;
         RefreshChecks();
         RedrawResults();
         break;
-    case IDM_DISPLAY_TABLE: SetView(0); break;
-    case IDM_DISPLAY_PLOT: SetView(1); break;
-    case IDM_DATA_TIME: SetDataKind(kDataTime); break;
-    case IDM_DATA_VELOCITY: SetDataKind(kDataVelocity); break;
-    case IDM_DATA_ACCELERATION: SetDataKind(kDataAcceleration); break;
-    case IDM_MODE_TIMES: ChangeMode(0); break;
-    case IDM_MODE_LENGTHS: ChangeMode(kShowLengths); break;
-    case IDM_SUNTIMES_SELECTIONS: OpenSelectionDialog(); break;
+    case IDM_DISPLAY_TABLE:
+        SetView(0);
+        break;
+    case IDM_DISPLAY_PLOT:
+        SetView(1);
+        break;
+    case IDM_DATA_TIME:
+        SetDataKind(kDataTime);
+        break;
+    case IDM_DATA_VELOCITY:
+        SetDataKind(kDataVelocity);
+        break;
+    case IDM_DATA_ACCELERATION:
+        SetDataKind(kDataAcceleration);
+        break;
+    case IDM_MODE_TIMES:
+        ChangeMode(0);
+        break;
+    case IDM_MODE_LENGTHS:
+        ChangeMode(kShowLengths);
+        break;
+    case IDM_SUNTIMES_SELECTIONS:
+        OpenSelectionDialog();
+        break;
     case IDM_DEFAULT_WINDOWS:
-    case IDM_DEFAULT_WINDOWS_BUTTON: RestoreDefaultWindows(window); break;
+    case IDM_DEFAULT_WINDOWS_BUTTON:
+        RestoreDefaultWindows(window);
+        break;
     case IDM_HELP_FILE_MENU:
     case IDM_HELP_COMMAND_LINE:
     case IDM_HELP_INTERNET:

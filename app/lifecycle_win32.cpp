@@ -35,7 +35,7 @@ void SetYearLimits() {
     yearEnd.wMilliseconds = 999;
 }
 
-}  // namespace
+} // namespace
 
 LRESULT OnCreateMainWindow(HWND window) {
     mainWindow = window;

@@ -15,7 +15,9 @@ wchar_t windowClassName[100] = L"ZELMORA";
 wchar_t windowTitle[100] = L"Zelmora";
 
 // The main window's rectangle, as the user left it.
-void RecordMainWindowRect(HWND window) { StorePosition(window, kPositionMainWindow); }
+void RecordMainWindowRect(HWND window) {
+    StorePosition(window, kPositionMainWindow);
+}
 
 LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
@@ -55,7 +57,7 @@ LRESULT OnColorEdit(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
 }
 
-}  // namespace
+} // namespace
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
     LoadStringW(instance, IDS_APP_TITLE, windowTitle, 100);
@@ -69,7 +71,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_ZELMORA), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszMenuName = MAKEINTRESOURCEW(IDC_ZELMORA);
     wc.lpszClassName = windowClassName;

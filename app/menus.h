@@ -4,12 +4,12 @@
 #include "support/platform_types.h"
 
 struct MenuItemRecord {
-    const wchar_t* caption;  // "&" marks the mnemonic; null for a separator
-    int command;             // -1 for a separator
-    UINT flags;              // AppendMenuW flags: 0 for a command, MF_SEPARATOR
-    WORD uncheckedBitmap;    // check-mark bitmaps by resource id, 0 = none
+    const wchar_t* caption; // "&" marks the mnemonic; null for a separator
+    int command;            // -1 for a separator
+    UINT flags;             // AppendMenuW flags: 0 for a command, MF_SEPARATOR
+    WORD uncheckedBitmap;   // check-mark bitmaps by resource id, 0 = none
     WORD checkedBitmap;
-    HMENU submenu;           // null for a command item
+    HMENU submenu; // null for a command item
 };
 
 // Builds the four popups and sets the menu bar on the window (again, when

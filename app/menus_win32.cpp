@@ -10,7 +10,8 @@
 
 namespace {
 
-#define SEPARATOR {nullptr, -1, MF_SEPARATOR, 0, 0, nullptr}
+#define SEPARATOR                                                                                  \
+    { nullptr, -1, MF_SEPARATOR, 0, 0, nullptr }
 
 MenuItemRecord fileItems[] = {
     {L"&Open", IDM_FILE_OPEN, 0, IDB_MENU_OPEN, IDB_MENU_OPEN, nullptr},
@@ -86,7 +87,9 @@ struct Popup {
     HMENU menu;
 };
 
-template <int N> constexpr int CountOf(MenuItemRecord (&)[N]) { return N; }
+template <int N> constexpr int CountOf(MenuItemRecord (&)[N]) {
+    return N;
+}
 
 Popup popups[] = {
     {L"&File", fileItems, CountOf(fileItems), nullptr},
@@ -96,7 +99,8 @@ Popup popups[] = {
 };
 
 void RemoveAllItems(HMENU menu) {
-    for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) RemoveMenu(menu, i, MF_BYPOSITION);
+    for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i)
+        RemoveMenu(menu, i, MF_BYPOSITION);
 }
 
 HBITMAP LoadMenuBitmap(WORD id) {
@@ -127,10 +131,11 @@ void Check(HMENU bar, int command, bool on) {
     CheckMenuItem(bar, command, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
-}  // namespace
+} // namespace
 
 void BuildMenus(HWND window) {
-    for (Popup& popup : popups) FillPopup(popup);
+    for (Popup& popup : popups)
+        FillPopup(popup);
     HMENU bar = GetMenu(window);
     if (bar == nullptr)
         bar = CreateMenu();

@@ -51,11 +51,12 @@ double FractionAcross(POINT point) {
 void Zoom(POINT point, bool in) {
     ShownRange range;
     if (!CurrentRange(false, &range)) return;
-    RangeChange change = in ? ZoomIn(range, FractionAcross(point)) : ZoomOut(range, FractionAcross(point));
+    RangeChange change =
+        in ? ZoomIn(range, FractionAcross(point)) : ZoomOut(range, FractionAcross(point));
     if (change.apply) ApplyRange(change.start, change.end);
 }
 
-}  // namespace
+} // namespace
 
 bool ApplyRange(int startDay, int endDay) {
     if (ZoneAtIndex(timeZoneIndex) == nullptr) {

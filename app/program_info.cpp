@@ -12,7 +12,7 @@ const wchar_t kProgramDate[] = L"12/18/2019";
 const wchar_t kAuthor[] = L"The Zelmora developers";
 const wchar_t kEmail[] = L"zelmora@example.org";
 const wchar_t* const kWebSite = kWebSiteAddress;
-}  // namespace
+} // namespace
 
 int BuildProgramInfo(wchar_t* buffer, int capacity) {
     return FormatText(buffer, capacity,

@@ -4,8 +4,8 @@
 
 enum { kProgramInfoLength = 8196 };
 
-extern const wchar_t kProgramName[];     // "Zelmora"
-extern const wchar_t kProgramVersion[];  // "V2-66 ..."
+extern const wchar_t kProgramName[];    // "Zelmora"
+extern const wchar_t kProgramVersion[]; // "V2-66 ..."
 enum { kVersionMajor = 2, kVersionMinor = 66 };
 
 // Writes the program information text; returns its length (or -1 when cut).

@@ -18,18 +18,18 @@ extern wchar_t programDir[MAX_PATH];   // always ends in a backslash
 extern wchar_t settingsPath[MAX_PATH]; // the command file beside the program
 extern wchar_t programInfo[kProgramInfoLength];
 
-extern int timeZoneIndex;  // position of the chosen zone in the catalogue; -1 none
-extern SYSTEMTIME today;   // its year is the year computed
+extern int timeZoneIndex; // position of the chosen zone in the catalogue; -1 none
+extern SYSTEMTIME today;  // its year is the year computed
 extern SYSTEMTIME yearStart;
 extern SYSTEMTIME yearEnd;
 extern SYSTEMTIME rangeStart;
 extern SYSTEMTIME rangeEnd;
 extern int datesChosen;
 
-extern RECT plotRect;  // the result area: client area less the bars
+extern RECT plotRect; // the result area: client area less the bars
 extern int statusBarOn;
 extern int exitRequested;
-extern std::atomic<int> closing;  // read by the update check's thread
+extern std::atomic<int> closing; // read by the update check's thread
 extern POINT dragAnchor;
 extern int clickPending;
 extern COLORREF textColor;

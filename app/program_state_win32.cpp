@@ -44,7 +44,7 @@ void SetProgramDir(const wchar_t* programFile) {
 namespace {
 enum { kMaxModelessWindows = 8 };
 HWND modelessWindows[kMaxModelessWindows];
-}  // namespace
+} // namespace
 
 void RegisterModelessWindow(HWND window) {
     for (HWND& slot : modelessWindows)

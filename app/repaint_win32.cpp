@@ -21,10 +21,20 @@ namespace {
 
 // The text view: one read-only edit control over the whole result area.
 ControlEntry textViewControls[] = {
-    {L"edit", L"", IDC_TEXT_VIEW, 0, 0, kWholeExtent, kWholeExtent,
+    {L"edit",
+     L"",
+     IDC_TEXT_VIEW,
+     0,
+     0,
+     kWholeExtent,
+     kWholeExtent,
      WS_CHILD | WS_VISIBLE | WS_DLGFRAME | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
          ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_READONLY,
-     &tableFont, 0, nullptr, nullptr, {0, 0, 0, 0}},
+     &tableFont,
+     0,
+     nullptr,
+     nullptr,
+     {0, 0, 0, 0}},
 };
 ControlTable textView{textViewControls, 1, &tableFont, &textColor};
 
@@ -35,7 +45,7 @@ uint64_t filledTextHash = 0;
 int filledTextLength = -1;
 
 uint64_t TextHash(const wchar_t* text, int length) {
-    uint64_t hash = 1469598103934665603ULL;  // FNV-1a
+    uint64_t hash = 1469598103934665603ULL; // FNV-1a
     for (int i = 0; i < length; ++i) {
         hash ^= static_cast<uint64_t>(text[i]);
         hash *= 1099511628211ULL;
@@ -77,11 +87,15 @@ void FillTextView(HWND control) {
     delete[] text;
 }
 
-}  // namespace
+} // namespace
 
-HWND TextViewControl() { return textViewControls[0].window; }
+HWND TextViewControl() {
+    return textViewControls[0].window;
+}
 
-void ForgetTextView() { DestroyTextView(); }
+void ForgetTextView() {
+    DestroyTextView();
+}
 
 void PaintMainWindow(HWND window) {
     PlaceMainWindow(window);

@@ -1,10 +1,16 @@
 #include "app/zoom_pan.h"
 
 namespace {
-int Trunc(double value) { return static_cast<int>(value); }
-int AtLeastZero(int value) { return value < 0 ? 0 : value; }
-double Width(const ShownRange& range) { return (range.last - range.first + 1) - 1.0; }
-}  // namespace
+int Trunc(double value) {
+    return static_cast<int>(value);
+}
+int AtLeastZero(int value) {
+    return value < 0 ? 0 : value;
+}
+double Width(const ShownRange& range) {
+    return (range.last - range.first + 1) - 1.0;
+}
+} // namespace
 
 RangeChange ZoomIn(const ShownRange& range, double fx) {
     const double w = Width(range);

@@ -4,9 +4,9 @@
 #pragma once
 
 struct ShownRange {
-    int first;     // first shown day
-    int last;      // last shown day
-    int yearLast;  // last day of the year (364 or 365)
+    int first;    // first shown day
+    int last;     // last shown day
+    int yearLast; // last day of the year (364 or 365)
 };
 // The range of `dayCount` days from `first`, within a year ending on `yearLast`.
 inline ShownRange RangeOfDays(int first, int dayCount, int yearLast) {
@@ -14,7 +14,7 @@ inline ShownRange RangeOfDays(int first, int dayCount, int yearLast) {
 }
 
 struct RangeChange {
-    bool apply;  // false: the range stays as it is and nothing is recomputed
+    bool apply; // false: the range stays as it is and nothing is recomputed
     int start;
     int end;
 };

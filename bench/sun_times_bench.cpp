@@ -27,7 +27,7 @@ void YearRecomputed(benchmark::State& state) {
         latitude = latitude == 40.6883 ? 40.6884 : 40.6883;
         benchmark::DoNotOptimize(CalcSunTimesSeries(2026, &zone, latitude, -75.2164));
     }
-    state.SetItemsProcessed(state.iterations() * 365 * 4);  // events
+    state.SetItemsProcessed(state.iterations() * 365 * 4); // events
 }
 BENCHMARK(YearRecomputed)->Unit(benchmark::kMicrosecond);
 
@@ -35,7 +35,8 @@ void YearFromCache(benchmark::State& state) {
     TIME_ZONE_INFORMATION zone = EasternZone();
     SelectWholeYear(2026);
     CalcSunTimesSeries(2026, &zone, 40.6883, -75.2164);
-    for (auto _ : state) benchmark::DoNotOptimize(CalcSunTimesSeries(2026, &zone, 40.6883, -75.2164));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalcSunTimesSeries(2026, &zone, 40.6883, -75.2164));
 }
 BENCHMARK(YearFromCache)->Unit(benchmark::kNanosecond);
 
@@ -49,8 +50,9 @@ BENCHMARK(OneDay)->Unit(benchmark::kNanosecond);
 void OneEvent(benchmark::State& state) {
     TIME_ZONE_INFORMATION zone = EasternZone();
     CalcSunTimesForDate(2026, 6, 21, &zone, 40.6883, -75.2164);
-    for (auto _ : state) benchmark::DoNotOptimize(CalcSunEventUtc(Sunrise));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalcSunEventUtc(Sunrise));
 }
 BENCHMARK(OneEvent)->Unit(benchmark::kNanosecond);
 
-}  // namespace
+} // namespace

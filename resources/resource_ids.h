@@ -3,8 +3,8 @@
 #pragma once
 
 // Strings
-#define IDS_APP_TITLE 102  // program name
-#define IDC_ZELMORA 109    // window class name (also the accelerator table and menu name)
+#define IDS_APP_TITLE 102 // program name
+#define IDC_ZELMORA 109   // window class name (also the accelerator table and menu name)
 
 // Icons
 #define IDI_ZELMORA 107
@@ -18,10 +18,10 @@
 #define IDD_INTERNET_SETUP 8102
 
 // Bitmaps: toolbar strips (20x20 images, 24-bit) and menu check marks
-#define IDB_SUNTIMES_TOOLS 111   // 8 images: Sun Times and Display toolbars
-#define IDB_MENU_SUNTIMES 114    // "Sun Times Selections" menu item
-#define IDB_MENU_INTERNET 8129   // "Internet Test Setup" menu item
-#define IDB_FILE_TOOLS 9600      // 23 images: File and Help toolbars, internet states at 13-18
+#define IDB_SUNTIMES_TOOLS 111 // 8 images: Sun Times and Display toolbars
+#define IDB_MENU_SUNTIMES 114  // "Sun Times Selections" menu item
+#define IDB_MENU_INTERNET 8129 // "Internet Test Setup" menu item
+#define IDB_FILE_TOOLS 9600    // 23 images: File and Help toolbars, internet states at 13-18
 #define IDB_MENU_OPEN 9601
 #define IDB_MENU_SAVE 9602
 #define IDB_MENU_SAVEAS 9603
@@ -75,22 +75,22 @@
 #define IDC_TEXT_VIEW 1123
 
 // Controls of the sun times selection dialog (template IDD_SUNTIMES)
-#define IDC_SEL_START_DATE 1055      // date picker: first day shown
-#define IDC_SEL_END_DATE 1056        // date picker: last day shown
-#define IDC_SEL_DISPLAY 1085         // "Display Sun Times": compute and show
-#define IDC_SEL_SHOW_FIRST 1086      // check boxes of the four shown quantities,
-#define IDC_SEL_SHOW_SECOND 1087     // in showEvent order
+#define IDC_SEL_START_DATE 1055  // date picker: first day shown
+#define IDC_SEL_END_DATE 1056    // date picker: last day shown
+#define IDC_SEL_DISPLAY 1085     // "Display Sun Times": compute and show
+#define IDC_SEL_SHOW_FIRST 1086  // check boxes of the four shown quantities,
+#define IDC_SEL_SHOW_SECOND 1087 // in showEvent order
 #define IDC_SEL_SHOW_THIRD 1088
 #define IDC_SEL_SHOW_FOURTH 1089
-#define IDC_SEL_ZONE_LIST 1090       // drop-down list of the time zone catalogue
-#define IDC_SEL_COMPUTER_ZONE 1091   // selects the computer's own zone
-#define IDC_SEL_TODAY 1095           // both dates become today
-#define IDC_SEL_ENTIRE_YEAR 1096     // the dates span the whole year
+#define IDC_SEL_ZONE_LIST 1090     // drop-down list of the time zone catalogue
+#define IDC_SEL_COMPUTER_ZONE 1091 // selects the computer's own zone
+#define IDC_SEL_TODAY 1095         // both dates become today
+#define IDC_SEL_ENTIRE_YEAR 1096   // the dates span the whole year
 #define IDC_SEL_LATITUDE 1118
 #define IDC_SEL_LATITUDE_LABEL 1119
 #define IDC_SEL_LONGITUDE 1120
 #define IDC_SEL_LONGITUDE_LABEL 1121
-#define IDC_SEL_LOCATIONS 1122       // opens the location list
+#define IDC_SEL_LOCATIONS 1122 // opens the location list
 
 // Rebar bands
 #define IDB_BAND_FILE 9401

@@ -33,7 +33,8 @@ void NumberThisCopy() {
     copyNumber = 9;
     for (int n = 0; n <= 9; ++n) {
         wchar_t mutexName[MAX_PATH + 64];
-        FormatText(mutexName, MAX_PATH + 64, L"Display Size check for %ls #%d alreay running", name, n);
+        FormatText(mutexName, MAX_PATH + 64, L"Display Size check for %ls #%d alreay running", name,
+                   n);
         HANDLE mutex = CreateMutexW(nullptr, TRUE, mutexName);
         if (mutex != nullptr && GetLastError() != ERROR_ALREADY_EXISTS) {
             copyNumber = n;
@@ -44,9 +45,11 @@ void NumberThisCopy() {
     }
 }
 
-}  // namespace
+} // namespace
 
-int RunningCopyNumber() { return copyNumber < 0 ? 0 : copyNumber; }
+int RunningCopyNumber() {
+    return copyNumber < 0 ? 0 : copyNumber;
+}
 
 void PlaceMainWindow(HWND window) {
     if (copyNumber < 0) NumberThisCopy();
@@ -86,11 +89,21 @@ void PlaceWindow(HWND parent, HWND window, int index, int dx, int dy) {
     int x = dx == -2 ? parentRect.right : parentRect.left + dx;
     int y;
     switch (dy) {
-    case -4: y = parentRect.bottom - ownHeight; break;
-    case -3: y = parentRect.top; break;
-    case -2: y = parentRect.bottom; break;
-    case -1: y = parentRect.top + (parentRect.bottom - parentRect.top - ownHeight) / 2; break;
-    default: y = parentRect.top + dy; break;
+    case -4:
+        y = parentRect.bottom - ownHeight;
+        break;
+    case -3:
+        y = parentRect.top;
+        break;
+    case -2:
+        y = parentRect.bottom;
+        break;
+    case -1:
+        y = parentRect.top + (parentRect.bottom - parentRect.top - ownHeight) / 2;
+        break;
+    default:
+        y = parentRect.top + dy;
+        break;
     }
     if (x < 0 || x >= width - 100) x = 0;
     if (y < 0 || y >= height - 100) y = 0;

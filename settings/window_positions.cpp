@@ -3,10 +3,13 @@
 PositionRect windowPositions[kPositionCount];
 int32_t cascadeOffset = 0;
 
-bool IsPositionEmpty(const PositionRect& rect) { return rect.right == 0 || rect.bottom == 0; }
+bool IsPositionEmpty(const PositionRect& rect) {
+    return rect.right == 0 || rect.bottom == 0;
+}
 
 void ResetPositions() {
-    for (PositionRect& rect : windowPositions) rect = PositionRect{0, 0, 0, 0};
+    for (PositionRect& rect : windowPositions)
+        rect = PositionRect{0, 0, 0, 0};
 }
 
 void ClampToScreen(PositionRect* rect, int32_t screenWidth, int32_t screenHeight) {

@@ -9,7 +9,9 @@ const unsigned char MonthLengthsLeap[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 
 const unsigned char* currentMonthLengths = MonthLengthsCommon;
 int32_t currentLastDayIndex = 364;
 
-bool IsLeapYear(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int32_t year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 void DecideLeapYear(int32_t year) {
     bool leap = IsLeapYear(year);
@@ -24,16 +26,19 @@ int32_t CurrentUtcYear() {
 }
 
 namespace {
-int32_t ResolveYear(int32_t year) { return year < 0 ? CurrentUtcYear() : year; }
+int32_t ResolveYear(int32_t year) {
+    return year < 0 ? CurrentUtcYear() : year;
+}
 
 // Month and day of a valid day index of the decided year.
 void WalkMonths(int32_t yearDay, int32_t* month, int32_t* day) {
     int32_t m = 0;
-    while (m < 11 && yearDay - currentMonthLengths[m] >= 0) yearDay -= currentMonthLengths[m++];
+    while (m < 11 && yearDay - currentMonthLengths[m] >= 0)
+        yearDay -= currentMonthLengths[m++];
     *month = m + 1;
     *day = yearDay + 1;
 }
-}  // namespace
+} // namespace
 
 int MonthDayToYearDay(int32_t month, int32_t day, int32_t year, int32_t* yearDay) {
     if (month < 1 || month > 12) {
@@ -47,7 +52,8 @@ int MonthDayToYearDay(int32_t month, int32_t day, int32_t year, int32_t* yearDay
     }
     if (yearDay != nullptr) {
         int32_t sum = day - 1;
-        for (int32_t m = 0; m < month - 1; ++m) sum += currentMonthLengths[m];
+        for (int32_t m = 0; m < month - 1; ++m)
+            sum += currentMonthLengths[m];
         *yearDay = sum;
     }
     return 1;

@@ -11,7 +11,7 @@
 extern const unsigned char MonthLengthsCommon[12];
 extern const unsigned char MonthLengthsLeap[12];
 extern const unsigned char* currentMonthLengths;
-extern int32_t currentLastDayIndex;  // 365 in a leap year, 364 otherwise
+extern int32_t currentLastDayIndex; // 365 in a leap year, 364 otherwise
 
 bool IsLeapYear(int32_t year);
 // Chooses the month-length table and the last day index for the year.

@@ -15,39 +15,50 @@ namespace {
 // The constants and the order of every operation below are fixed: results
 // must agree to the second with the published reference tables everywhere.
 const double kPi = 3.141592653589793;
-const double kZenithCivil = 1.6755160819145563;     // 96 degrees
-const double kZenithHorizon = 1.5853349194640092;   // 90.833 degrees
+const double kZenithCivil = 1.6755160819145563;   // 96 degrees
+const double kZenithHorizon = 1.5853349194640092; // 90.833 degrees
 const double kJ2000 = 2451545.0;
 
-double Radians(double degrees) { return degrees * kPi / 180.0; }
-double Degrees(double radians) { return radians * 180.0 / kPi; }
+double Radians(double degrees) {
+    return degrees * kPi / 180.0;
+}
+double Degrees(double radians) {
+    return radians * 180.0 / kPi;
+}
 
-double MoonNodeRadians(double t) { return Radians(125.04 - 1934.136 * t); }
+double MoonNodeRadians(double t) {
+    return Radians(125.04 - 1934.136 * t);
+}
 
 // True obliquity of the ecliptic in degrees.
 double Obliquity(double t, double omega) {
-    double eps0 = 23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - 0.001813 * t))) / 60.0) / 60.0;
+    double eps0 =
+        23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - 0.001813 * t))) / 60.0) / 60.0;
     return eps0 + 0.00256 * std::cos(omega);
 }
 
 // Geometric mean longitude of the sun in degrees, reduced to 0..360.
 double MeanLongitude(double t) {
     double l0 = 280.46646 + t * (36000.76983 + 0.0003032 * t);
-    while (static_cast<int64_t>(l0) > 360) l0 -= 360.0;
-    while (l0 < 0.0) l0 += 360.0;
+    while (static_cast<int64_t>(l0) > 360)
+        l0 -= 360.0;
+    while (l0 < 0.0)
+        l0 += 360.0;
     return l0;
 }
 
-double MeanAnomalyDegrees(double t) { return 357.52911 + t * (35999.05029 - 0.0001537 * t); }
+double MeanAnomalyDegrees(double t) {
+    return 357.52911 + t * (35999.05029 - 0.0001537 * t);
+}
 
-}  // namespace
+} // namespace
 
 namespace {
 
 // The sun's place at one instant: what the hour angle of an event needs.
 struct SolarPosition {
-    double equationOfTime;  // minutes
-    double declination;     // radians
+    double equationOfTime; // minutes
+    double declination;    // radians
 };
 
 // The elements shared by the equation of time and the declination, each
@@ -140,11 +151,15 @@ double EventTime(SunEventKind kind, const SolarPosition& atDate, const Observer&
     return EventTimeForPosition(kind, SolarPositionAt(t), observer, event);
 }
 
-double DateCenturies() { return (workRecord.julianDay - kJ2000) / 36525.0; }
+double DateCenturies() {
+    return (workRecord.julianDay - kJ2000) / 36525.0;
+}
 
-}  // namespace
+} // namespace
 
-double CalcEquationOfTime(double t) { return EquationOfTime(t, ElementsAt(t)); }
+double CalcEquationOfTime(double t) {
+    return EquationOfTime(t, ElementsAt(t));
+}
 
 double CalcSunEventUtc(SunEventKind kind) {
     return EventTime(kind, SolarPositionAt(DateCenturies()), ObserverAt(workRecord.latitude));
@@ -152,7 +167,8 @@ double CalcSunEventUtc(SunEventKind kind) {
 
 namespace {
 
-bool ValidDateAndPlace(int32_t year, int32_t month, int32_t day, double latitude, double longitude) {
+bool ValidDateAndPlace(int32_t year, int32_t month, int32_t day, double latitude,
+                       double longitude) {
     if (year < 1970 || year > 3000) {
         ReportError(L"Invalid Year: %d", year);
         return false;
@@ -211,10 +227,10 @@ int64_t LocalNoonOf(int32_t year, int32_t month, int32_t day) {
     return MakeUtcSeconds(&wall);
 }
 
-}  // namespace
+} // namespace
 
-int CalcSunTimesForDate(int32_t year, int32_t month, int32_t day,
-                        const TIME_ZONE_INFORMATION* zone, double latitude, double longitude) {
+int CalcSunTimesForDate(int32_t year, int32_t month, int32_t day, const TIME_ZONE_INFORMATION* zone,
+                        double latitude, double longitude) {
     if (zone == nullptr)
         ReadComputerZone(&currentZone);
     else
@@ -256,7 +272,8 @@ int CalcSunTimesForDate(int32_t year, int32_t month, int32_t day,
             ReportError(L"Invalid Timezone");
             return 0;
         }
-        event.hours = event.localTm.tm_min / 60.0 + event.localTm.tm_hour + event.localTm.tm_sec / 3600.0;
+        event.hours =
+            event.localTm.tm_min / 60.0 + event.localTm.tm_hour + event.localTm.tm_sec / 3600.0;
     }
     return 1;
 }

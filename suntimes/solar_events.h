@@ -15,8 +15,8 @@ extern TIME_ZONE_INFORMATION currentZone;
 
 // Computes the four events of the date into workRecord. zone null: the
 // computer's own zone. Returns 1, or 0 after reporting an error.
-int CalcSunTimesForDate(int32_t year, int32_t month, int32_t day,
-                        const TIME_ZONE_INFORMATION* zone, double latitude, double longitude);
+int CalcSunTimesForDate(int32_t year, int32_t month, int32_t day, const TIME_ZONE_INFORMATION* zone,
+                        double latitude, double longitude);
 
 // The event in minutes after 00:00 UTC of workRecord's date (may be negative
 // or beyond 1440); sets the slot's polar state.

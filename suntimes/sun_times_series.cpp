@@ -10,16 +10,20 @@
 SunTimesSeries sunTimesSeries = [] {
     SunTimesSeries s{};
     s.cacheKey.year = kNoCachedYear;
-    for (int32_t& shown : s.showEvent) shown = 1;
+    for (int32_t& shown : s.showEvent)
+        shown = 1;
     return s;
 }();
 
-void InvalidateSunTimesCache() { sunTimesSeries.cacheKey.year = kNoCachedYear; }
+void InvalidateSunTimesCache() {
+    sunTimesSeries.cacheKey.year = kNoCachedYear;
+}
 
 void ResetSunTimesSeries() {
     std::memset(&sunTimesSeries, 0, sizeof sunTimesSeries);
     sunTimesSeries.cacheKey.year = kNoCachedYear;
-    for (int32_t& shown : sunTimesSeries.showEvent) shown = 1;
+    for (int32_t& shown : sunTimesSeries.showEvent)
+        shown = 1;
 }
 
 namespace {
@@ -48,19 +52,19 @@ SunTimesCacheKey CurrentRequest(int32_t year, const TIME_ZONE_INFORMATION* zone,
 
 bool SameRequest(const SunTimesCacheKey& a, const SunTimesCacheKey& b) {
     return a.year == b.year && a.latitude == b.latitude && a.longitude == b.longitude &&
-           a.computerZone == b.computerZone &&
-           std::memcmp(&a.zone, &b.zone, sizeof a.zone) == 0 && a.startDay == b.startDay &&
-           a.endDay == b.endDay && std::memcmp(a.showEvent, b.showEvent, sizeof a.showEvent) == 0 &&
+           a.computerZone == b.computerZone && std::memcmp(&a.zone, &b.zone, sizeof a.zone) == 0 &&
+           a.startDay == b.startDay && a.endDay == b.endDay &&
+           std::memcmp(a.showEvent, b.showEvent, sizeof a.showEvent) == 0 &&
            a.showLengths == b.showLengths;
 }
 
 void ComputePeriodLengths(SunTimesRecord& r) {
     SunEvent* e = r.events;
     double lengths[kSunEventCount] = {
-        e[Dusk].hours - e[Dawn].hours,                // Dawn-Dusk
-        e[Sunset].hours - e[Sunrise].hours,           // Daylight
-        24.0 - (e[Sunset].hours - e[Sunrise].hours),  // Night
-        24.0 - (e[Dusk].hours - e[Dawn].hours),       // Dusk-Dawn
+        e[Dusk].hours - e[Dawn].hours,               // Dawn-Dusk
+        e[Sunset].hours - e[Sunrise].hours,          // Daylight
+        24.0 - (e[Sunset].hours - e[Sunrise].hours), // Night
+        24.0 - (e[Dusk].hours - e[Dawn].hours),      // Dusk-Dawn
     };
     for (double& length : lengths) {
         if (length >= 24.0) length -= 24.0;
@@ -79,7 +83,8 @@ void ComputePeriodLengths(SunTimesRecord& r) {
     };
     polarOverride(Sunrise, Sunset, lengths[Sunrise], lengths[Sunset]);
     polarOverride(Dawn, Dusk, lengths[Dawn], lengths[Dusk]);
-    for (int k = 0; k < kSunEventCount; ++k) e[k].length = lengths[k];
+    for (int k = 0; k < kSunEventCount; ++k)
+        e[k].length = lengths[k];
 }
 
 // Each period's change is its closing event's change minus its opening one's.
@@ -97,9 +102,11 @@ void ComputeVelocities(SunTimesSeries& s) {
         int32_t v[kSunEventCount];
         for (int k = 0; k < kSunEventCount; ++k) {
             if (d < last)
-                v[k] = static_cast<int32_t>(s.records[d + 1].events[k].utcTime - e[k].utcTime - 86400);
-            else  // the year's last day continues the trend of the two before it
-                v[k] = 2 * s.records[d - 1].events[k].velocity - s.records[d - 2].events[k].velocity;
+                v[k] =
+                    static_cast<int32_t>(s.records[d + 1].events[k].utcTime - e[k].utcTime - 86400);
+            else // the year's last day continues the trend of the two before it
+                v[k] =
+                    2 * s.records[d - 1].events[k].velocity - s.records[d - 2].events[k].velocity;
         }
         int32_t lengthV[kSunEventCount];
         PeriodDifferences(v, lengthV);
@@ -155,7 +162,7 @@ void ComputeExtremes(SunTimesSeries& s) {
     }
 }
 
-}  // namespace
+} // namespace
 
 int CalcSunTimesSeries(int32_t year, const TIME_ZONE_INFORMATION* zone, double latitude,
                        double longitude) {
@@ -182,7 +189,8 @@ int CalcSunTimesSeries(int32_t year, const TIME_ZONE_INFORMATION* zone, double l
             allDaysComputed = false;
         s.records[d] = workRecord;
     }
-    for (int32_t d = 0; d <= s.lastDayIndex; ++d) ComputePeriodLengths(s.records[d]);
+    for (int32_t d = 0; d <= s.lastDayIndex; ++d)
+        ComputePeriodLengths(s.records[d]);
     ComputeVelocities(s);
     ComputeAccelerations(s);
     ComputeExtremes(s);

@@ -15,9 +15,18 @@ const wchar_t kComponentName[] = L"";
 
 void SetTitle(int category) {
     static const wchar_t* const kTitles[] = {
-        L"",           L"Result ",           L"%ls Error",     L"Internet Error",
-        L"Log Error File Error", L"Com Port Error", L"LPT Error", L"USB Error",
-        L"Linked List Error",    L"Tagged File Error", L"Trevlin2 Error", L"GetLastError",
+        L"",
+        L"Result ",
+        L"%ls Error",
+        L"Internet Error",
+        L"Log Error File Error",
+        L"Com Port Error",
+        L"LPT Error",
+        L"USB Error",
+        L"Linked List Error",
+        L"Tagged File Error",
+        L"Trevlin2 Error",
+        L"GetLastError",
     };
     const int count = static_cast<int>(sizeof kTitles / sizeof kTitles[0]);
     if (category == kErrorComponent)
@@ -49,11 +58,12 @@ void LastErrorSummary(wchar_t* summary) {
         }
     }
     int end = static_cast<int>(wcslen(summary));
-    while (end > 0 && summary[end - 1] == L' ') summary[--end] = L'\0';
+    while (end > 0 && summary[end - 1] == L' ')
+        summary[--end] = L'\0';
     if (end > 0 && summary[end - 1] == L'.') summary[end - 1] = L'!';
 }
 
-}  // namespace
+} // namespace
 
 void ReportError(const wchar_t* format, ...) {
     wchar_t message[kErrorMessageLength];
@@ -63,10 +73,10 @@ void ReportError(const wchar_t* format, ...) {
     va_end(args);
 
     bool pending = pendingError.message[0] != L'\0';
-    if (pending && !pendingError.appendNext) return;  // the first message wins
+    if (pending && !pendingError.appendNext) return; // the first message wins
     AppendMessage(message);
     if (pendingError.appendNext) {
-        pendingError.appendNext = 0;  // a follow-up keeps the first one's title
+        pendingError.appendNext = 0; // a follow-up keeps the first one's title
         return;
     }
     pendingError.category = kErrorPlain;
@@ -101,7 +111,9 @@ void ReportErrorCategory(int category, const wchar_t* format, ...) {
     pendingError.appendNext = 0;
 }
 
-void SetAppendNext() { pendingError.appendNext = 1; }
+void SetAppendNext() {
+    pendingError.appendNext = 1;
+}
 
 ErrorState TakePendingError() {
     ErrorState taken = pendingError;
@@ -109,6 +121,10 @@ ErrorState TakePendingError() {
     return taken;
 }
 
-bool HasPendingError() { return pendingError.message[0] != L'\0'; }
+bool HasPendingError() {
+    return pendingError.message[0] != L'\0';
+}
 
-const ErrorState& PendingError() { return pendingError; }
+const ErrorState& PendingError() {
+    return pendingError;
+}

@@ -42,9 +42,9 @@ struct BrokenDownTime {
     int32_t tm_min;
     int32_t tm_hour;
     int32_t tm_mday;
-    int32_t tm_mon;   // 0-11
-    int32_t tm_year;  // year - 1900
-    int32_t tm_wday;  // 0 = Sunday
-    int32_t tm_yday;  // 0-365
+    int32_t tm_mon;  // 0-11
+    int32_t tm_year; // year - 1900
+    int32_t tm_wday; // 0 = Sunday
+    int32_t tm_yday; // 0-365
     int32_t tm_isdst;
 };

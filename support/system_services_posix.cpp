@@ -25,11 +25,15 @@ void ReadClock(SYSTEMTIME* now, tm* (*breakDown)(const time_t*, tm*)) {
     now->wMilliseconds = static_cast<WORD>(ts.tv_nsec / 1000000);
 }
 
-}  // namespace
+} // namespace
 
-void GetUtcSystemTime(SYSTEMTIME* now) { ReadClock(now, gmtime_r); }
+void GetUtcSystemTime(SYSTEMTIME* now) {
+    ReadClock(now, gmtime_r);
+}
 
-void ReadLocalClock(SYSTEMTIME* now) { ReadClock(now, localtime_r); }
+void ReadLocalClock(SYSTEMTIME* now) {
+    ReadClock(now, localtime_r);
+}
 
 int LastErrorText(wchar_t* buffer, int capacity) {
     int code = errno;

@@ -4,9 +4,13 @@
 
 #include "support/bounded_format.h"
 
-void GetUtcSystemTime(SYSTEMTIME* now) { GetSystemTime(now); }
+void GetUtcSystemTime(SYSTEMTIME* now) {
+    GetSystemTime(now);
+}
 
-void ReadLocalClock(SYSTEMTIME* now) { GetLocalTime(now); }
+void ReadLocalClock(SYSTEMTIME* now) {
+    GetLocalTime(now);
+}
 
 int LastErrorText(wchar_t* buffer, int capacity) {
     DWORD code = GetLastError();

@@ -13,9 +13,11 @@ const int kDaysBeforeMonth[2][12] = {
     {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
 };
 
-bool IsLeap(int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeap(int64_t year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
-}  // namespace
+} // namespace
 
 // Days from civil after H. Hinnant's algorithm (era of 400 years).
 int64_t DaysFromCivil(int64_t year, int month, int day) {
@@ -69,7 +71,7 @@ bool UtcSecondsToCivil(int64_t seconds, BrokenDownTime* time) {
     time->tm_mday = day;
     time->tm_mon = month - 1;
     time->tm_year = static_cast<int32_t>(year - 1900);
-    time->tm_wday = static_cast<int32_t>((days + 4) % 7);  // 1970-01-01 was a Thursday
+    time->tm_wday = static_cast<int32_t>((days + 4) % 7); // 1970-01-01 was a Thursday
     time->tm_yday = kDaysBeforeMonth[IsLeap(year) ? 1 : 0][month - 1] + day - 1;
     time->tm_isdst = 0;
     return true;

@@ -24,7 +24,7 @@ void CopyTm(const tm& from, BrokenDownTime* to) {
     to->tm_yday = from.tm_yday;
     to->tm_isdst = from.tm_isdst;
 }
-}  // namespace
+} // namespace
 
 int64_t MakeUtcSeconds(BrokenDownTime* time) {
     tm value{};

@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int MonthLength(int year, int month) {
     static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -26,8 +28,8 @@ int CompareWithChangeDate(const SYSTEMTIME& date, const SYSTEMTIME& change) {
         limitDay = change.wDay;
     }
     long limit = ((static_cast<long>(limitDay) * 24 + change.wHour) * 60 + change.wMinute) * 60;
-    long moment = ((static_cast<long>(date.wDay) * 24 + date.wHour) * 60 + date.wMinute) * 60 +
-                  date.wSecond;
+    long moment =
+        ((static_cast<long>(date.wDay) * 24 + date.wHour) * 60 + date.wMinute) * 60 + date.wSecond;
     return moment < limit ? -1 : (moment > limit ? 1 : 0);
 }
 
@@ -45,7 +47,7 @@ bool IsValidUtc(const SYSTEMTIME& t) {
     return t.wHour <= 23 && t.wMinute <= 59 && t.wSecond <= 59 && t.wMilliseconds <= 999;
 }
 
-}  // namespace
+} // namespace
 
 ZoneRulePhase ZonePhaseAtUtc(const TIME_ZONE_INFORMATION* zone, const SYSTEMTIME* utc) {
     if (zone == nullptr || utc == nullptr || !IsValidUtc(*utc)) return kZonePhaseInvalid;
@@ -79,8 +81,8 @@ ZoneRulePhase ZonePhaseAtUtc(const TIME_ZONE_INFORMATION* zone, const SYSTEMTIME
                                  : local.wYear > year;
 
     bool daylight = zone->DaylightDate.wMonth < zone->StandardDate.wMonth
-                        ? (beforeStandardDate && afterDaylightDate)   // northern order
-                        : (beforeStandardDate || afterDaylightDate);  // across the new year
+                        ? (beforeStandardDate && afterDaylightDate)  // northern order
+                        : (beforeStandardDate || afterDaylightDate); // across the new year
     return daylight ? kZonePhaseDaylight : kZonePhaseStandard;
 }
 
@@ -92,7 +94,8 @@ bool ApplyZoneRules(const TIME_ZONE_INFORMATION* zone, const SYSTEMTIME* utc, SY
     if (phase == kZonePhaseStandard) bias += zone->StandardBias;
     int64_t seconds = SystemTimeToSeconds(utc) - bias * 60;
     // SYSTEMTIME covers the years 1601 to 30827; a wild bias can leave them.
-    if (seconds < DaysFromCivil(1601, 1, 1) * 86400 || seconds >= DaysFromCivil(30828, 1, 1) * 86400)
+    if (seconds < DaysFromCivil(1601, 1, 1) * 86400 ||
+        seconds >= DaysFromCivil(30828, 1, 1) * 86400)
         return false;
     WORD milliseconds = utc->wMilliseconds;
     SecondsToSystemTime(seconds, local);

@@ -9,8 +9,12 @@
 
 #include "support/platform_types.h"
 
-enum ZoneRulePhase { kZonePhaseInvalid = -1, kZonePhaseUnknown = 0, kZonePhaseStandard = 1,
-                     kZonePhaseDaylight = 2 };
+enum ZoneRulePhase {
+    kZonePhaseInvalid = -1,
+    kZonePhaseUnknown = 0,
+    kZonePhaseStandard = 1,
+    kZonePhaseDaylight = 2
+};
 
 // Which phase of the zone is in force at the UTC instant, as Windows (and
 // Wine) decide it:

@@ -124,4 +124,4 @@ TEST_F(MenusTest, BuildingAgainReplacesTheItemsInsteadOfAddingToThem) {
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 8);
 }
 
-}  // namespace
+} // namespace

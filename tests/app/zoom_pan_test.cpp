@@ -9,7 +9,7 @@ const ShownRange kWholeYear{0, 364, 364};
 TEST(ZoomPan, ZoomInHalvesTheRangeAroundTheClick) {
     RangeChange c = ZoomIn(kWholeYear, 0.5);
     EXPECT_TRUE(c.apply);
-    EXPECT_EQ(c.start, 91);  // 364 * 0.5 - 364 * 0.25
+    EXPECT_EQ(c.start, 91); // 364 * 0.5 - 364 * 0.25
     EXPECT_EQ(c.end, 273);
     c = ZoomIn(kWholeYear, 0.0);
     EXPECT_EQ(c.start, 0);
@@ -85,4 +85,4 @@ TEST(ZoomPan, PanAgainstTheYearsEdgesChangesNothing) {
     EXPECT_EQ(c.end, 364);
 }
 
-}  // namespace
+} // namespace

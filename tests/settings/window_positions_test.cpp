@@ -14,8 +14,8 @@ TEST(WindowPositions, ClampingPullsEdgesOntoTheScreen) {
 
     rect = PositionRect{1850, 1000, 2500, -5};
     ClampToScreen(&rect, 1920, 1080);
-    EXPECT_EQ(rect.left, 0);     // within 100 pixels of the right edge
-    EXPECT_EQ(rect.top, 0);      // within 100 pixels of the bottom edge
+    EXPECT_EQ(rect.left, 0); // within 100 pixels of the right edge
+    EXPECT_EQ(rect.top, 0);  // within 100 pixels of the bottom edge
     EXPECT_EQ(rect.right, 1920);
     EXPECT_EQ(rect.bottom, 1080);
 }
@@ -28,7 +28,7 @@ TEST(WindowPositions, RememberedRectanglesKeepTheirSizeOffTheScreenEdges) {
     EXPECT_EQ(rect.right, 700);
     EXPECT_EQ(rect.bottom, 550);
 
-    cascadeOffset = 25;  // a second running copy stores positions as the first would
+    cascadeOffset = 25; // a second running copy stores positions as the first would
     rect = RememberedRect(125, 125, 825, 675);
     EXPECT_EQ(rect.left, 100);
     EXPECT_EQ(rect.bottom, 650);
@@ -40,9 +40,10 @@ TEST(WindowPositions, ResetEmptiesEveryEntry) {
     windowPositions[kPositionHelpWindow] = PositionRect{775, 160, 1375, 625};
     EXPECT_FALSE(IsPositionEmpty(windowPositions[kPositionMainWindow]));
     ResetPositions();
-    for (const PositionRect& rect : windowPositions) EXPECT_TRUE(IsPositionEmpty(rect));
+    for (const PositionRect& rect : windowPositions)
+        EXPECT_TRUE(IsPositionEmpty(rect));
     EXPECT_TRUE(IsPositionEmpty(PositionRect{10, 10, 0, 500}));
     EXPECT_TRUE(IsPositionEmpty(PositionRect{10, 10, 500, 0}));
 }
 
-}  // namespace
+} // namespace

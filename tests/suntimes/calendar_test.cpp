@@ -119,11 +119,11 @@ TEST_F(Calendar, InvalidRangeDatesEmptyTheRange) {
     EXPECT_EQ(sunTimesSeries.dayCount, 0);
     // The specific message comes first and wins.
     EXPECT_EQ(Pending(), L"Invalid Month Day: 31");
-    EXPECT_EQ(sunTimesSeries.startDay, 59);  // the previous range stays
+    EXPECT_EQ(sunTimesSeries.startDay, 59); // the previous range stays
 
     EXPECT_EQ(SetSunTimesDateRange(Date(2026, 5, 1), Date(2026, 13, 1)), 0);
     EXPECT_EQ(Pending(), L"Invalid Month: 13");
     EXPECT_EQ(sunTimesSeries.dayCount, 0);
 }
 
-}  // namespace
+} // namespace

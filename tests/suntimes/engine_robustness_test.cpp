@@ -30,7 +30,8 @@ TEST(EngineRobustness, MalformedZoneRecordsAreRejectedOrApplied) {
     for (int i = 0; i < 3000; ++i) {
         TIME_ZONE_INFORMATION zone;
         unsigned char* bytes = reinterpret_cast<unsigned char*>(&zone);
-        for (size_t b = 0; b < sizeof zone; ++b) bytes[b] = static_cast<unsigned char>(random.Next());
+        for (size_t b = 0; b < sizeof zone; ++b)
+            bytes[b] = static_cast<unsigned char>(random.Next());
         if (i % 3 == 0) {
             // Plausible-looking records with one field off.
             zone.Bias = static_cast<int32_t>(random.Next() % 3000) - 1500;
@@ -68,9 +69,11 @@ TEST(EngineRobustness, OutOfRangeDatesAndPlacesAreRejected) {
         EXPECT_NE(TakePendingError().message[0], L'\0');
     }
     const int months[] = {INT32_MIN, -1, 0, 13, INT32_MAX};
-    for (int month : months) EXPECT_EQ(CalcSunTimesForDate(2026, month, 1, &zone, 0, 0), 0);
+    for (int month : months)
+        EXPECT_EQ(CalcSunTimesForDate(2026, month, 1, &zone, 0, 0), 0);
     const int days[] = {INT32_MIN, 0, 32, INT32_MAX};
-    for (int day : days) EXPECT_EQ(CalcSunTimesForDate(2026, 1, day, &zone, 0, 0), 0);
+    for (int day : days)
+        EXPECT_EQ(CalcSunTimesForDate(2026, 1, day, &zone, 0, 0), 0);
     const double places[] = {inf, -inf, nan, 1e308, -1e308};
     for (double value : places) {
         EXPECT_EQ(CalcSunTimesForDate(2026, 1, 1, &zone, value, 0), 0);
@@ -92,4 +95,4 @@ TEST(EngineRobustness, ExtremeMessagesStayWithinTheirBuffer) {
     EXPECT_EQ(std::wstring(error.message).rfind(L"Invalid Latitude: ", 0), 0u);
 }
 
-}  // namespace
+} // namespace

@@ -57,7 +57,8 @@ TEST_F(SolarEvents, SummerEveningEventsFallAfterMidnightUtc) {
     ASSERT_EQ(CalcSunTimesForDate(2016, 6, 21, &zone, kLatitude, kLongitude), 1);
     const int64_t midnight = MidnightUtc(2016, 6, 21);
     const int64_t offsets[4] = {32197, 34201, 88533, 90538};
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(workRecord.events[k].utcTime - midnight, offsets[k]) << k;
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(workRecord.events[k].utcTime - midnight, offsets[k]) << k;
     // The local date of the evening events is still the 21st.
     EXPECT_EQ(workRecord.events[Sunset].localTm.tm_mday, 21);
 }
@@ -90,7 +91,7 @@ TEST_F(SolarEvents, PolarDaysAndNights) {
 }
 
 TEST_F(SolarEvents, FarEastMorningEventsLieBeforeUtcMidnight) {
-    TIME_ZONE_INFORMATION zone = FixedZone(-720);  // UTC+12
+    TIME_ZONE_INFORMATION zone = FixedZone(-720); // UTC+12
     ASSERT_EQ(CalcSunTimesForDate(2024, 3, 1, &zone, -40.0, 170.0), 1);
     const int64_t midnight = MidnightUtc(2024, 3, 1);
     EXPECT_LT(workRecord.events[Dawn].utcTime, midnight);
@@ -124,8 +125,10 @@ TEST_F(SolarEvents, RejectsInvalidInputWithTheValueInTheMessage) {
     for (const Case& c : cases) {
         EXPECT_EQ(CalcSunTimesForDate(c.year, c.month, c.day, &zone, c.lat, c.lon), 0);
         std::wstring message = PendingMessage();
-        if (c.message != nullptr) EXPECT_EQ(message, c.message);
-        else EXPECT_EQ(message.rfind(L"Invalid Latitude: ", 0), 0u) << message.c_str();
+        if (c.message != nullptr)
+            EXPECT_EQ(message, c.message);
+        else
+            EXPECT_EQ(message.rfind(L"Invalid Latitude: ", 0), 0u) << message.c_str();
         EXPECT_EQ(workRecord.julianDay, before.julianDay);
         EXPECT_EQ(workRecord.events[Dusk].utcTime, before.events[Dusk].utcTime);
     }
@@ -141,7 +144,7 @@ TEST_F(SolarEvents, AcceptsTheEdgesOfTheRange) {
 
 TEST_F(SolarEvents, AZoneThatCannotBeAppliedIsReported) {
     TIME_ZONE_INFORMATION zone = EasternZone();
-    zone.StandardDate.wMonth = 0;  // daylight start without an end
+    zone.StandardDate.wMonth = 0; // daylight start without an end
     zone.DaylightDate.wDay = 9;
     EXPECT_EQ(CalcSunTimesForDate(2016, 1, 14, &zone, kLatitude, kLongitude), 0);
     EXPECT_EQ(PendingMessage(), L"Invalid Timezone");
@@ -157,4 +160,4 @@ TEST_F(SolarEvents, TheEquationOfTimeFollowsItsAnnualCurve) {
     EXPECT_NEAR(CalcEquationOfTime((2457429.5 - 2451545.0) / 36525.0), -14.2, 0.1);
 }
 
-}  // namespace
+} // namespace

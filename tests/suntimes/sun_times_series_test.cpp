@@ -83,8 +83,8 @@ TEST_F(SunTimesSeriesTest, DerivedQuantitiesHoldForEveryDay) {
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(s.records[364].events[k].velocity,
                   2 * s.records[363].events[k].velocity - s.records[362].events[k].velocity);
-        EXPECT_EQ(s.records[364].events[k].acceleration,
-                  2 * s.records[363].events[k].acceleration - s.records[362].events[k].acceleration);
+        EXPECT_EQ(s.records[364].events[k].acceleration, 2 * s.records[363].events[k].acceleration -
+                                                             s.records[362].events[k].acceleration);
     }
     // Hours jump by the daylight change across 8 March while velocity does not.
     const SunEvent& before = Day(2026, 3, 7).events[Sunset];
@@ -99,8 +99,8 @@ TEST_F(SunTimesSeriesTest, PolarDaysHaveWholeDayLengthsAndNoVelocity) {
     ASSERT_EQ(CalcSunTimesSeries(2024, &zone, 80.0, 15.0), 365);
     const SunTimesRecord& summer = Day(2024, 6, 25);
     EXPECT_EQ(summer.events[Sunrise].polarState, kPolarNeverSets);
-    EXPECT_EQ(summer.events[Sunrise].length, 24.0);  // Daylight
-    EXPECT_EQ(summer.events[Sunset].length, 0.0);    // Night
+    EXPECT_EQ(summer.events[Sunrise].length, 24.0); // Daylight
+    EXPECT_EQ(summer.events[Sunset].length, 0.0);   // Night
     EXPECT_EQ(summer.events[Sunrise].velocity, 0);
     EXPECT_EQ(summer.events[Sunset].velocity, 0);
     EXPECT_EQ(summer.events[Sunrise].lengthVelocity, 0);
@@ -108,7 +108,7 @@ TEST_F(SunTimesSeriesTest, PolarDaysHaveWholeDayLengthsAndNoVelocity) {
     EXPECT_EQ(winter.events[Sunrise].polarState, kPolarNeverRises);
     EXPECT_EQ(winter.events[Sunrise].length, 0.0);
     EXPECT_EQ(winter.events[Sunset].length, 24.0);
-    EXPECT_EQ(winter.events[Dawn].length, 0.0);  // no twilight either
+    EXPECT_EQ(winter.events[Dawn].length, 0.0); // no twilight either
 }
 
 TEST_F(SunTimesSeriesTest, SunsetAfterLocalMidnightStillGivesADaylightWithinTheDay) {
@@ -146,7 +146,8 @@ TEST_F(SunTimesSeriesTest, ExtremesFollowTheRangeAndTheShownEvents) {
     EXPECT_EQ(s.minVelocity, -88);
     EXPECT_EQ(s.maxVelocity, 88);
 
-    for (int32_t& shown : sunTimesSeries.showEvent) shown = 0;
+    for (int32_t& shown : sunTimesSeries.showEvent)
+        shown = 0;
     ASSERT_GT(CalcSunTimesSeries(2016, &zone, kLatitude, kLongitude), 0);
     EXPECT_EQ(s.minValue, 86400.0);
     EXPECT_EQ(s.maxValue, -86400.0);
@@ -207,4 +208,4 @@ TEST_F(SunTimesSeriesTest, TheComputersZoneIsUsedWhenNoneIsGiven) {
     EXPECT_EQ(std::wstring(TakePendingError().message), L"");
 }
 
-}  // namespace
+} // namespace

@@ -13,10 +13,11 @@ TEST(BoundedFormat, WritesAndCountsWhenTheTextFits) {
 
 TEST(BoundedFormat, CutsTerminatesAndReportsOverflow) {
     wchar_t buffer[8];
-    for (wchar_t& c : buffer) c = L'#';
+    for (wchar_t& c : buffer)
+        c = L'#';
     EXPECT_EQ(FormatText(buffer, 5, L"%ls", L"abcdefgh"), -1);
     EXPECT_STREQ(buffer, L"abcd");
-    EXPECT_EQ(buffer[5], L'#');  // nothing written past the given size
+    EXPECT_EQ(buffer[5], L'#'); // nothing written past the given size
     EXPECT_EQ(FormatText(buffer, 5, L"abcd"), 4);
     EXPECT_EQ(FormatText(buffer, 1, L"x"), -1);
     EXPECT_STREQ(buffer, L"");
@@ -43,10 +44,10 @@ TEST(BoundedFormat, AppendStopsCleanlyWhenTheBufferIsFull) {
 
 TEST(BoundedFormat, AppendNeverMovesBackwardsFromABadLength) {
     wchar_t buffer[6] = L"ab";
-    int length = 40;  // beyond the buffer: treated as full
+    int length = 40; // beyond the buffer: treated as full
     EXPECT_EQ(AppendText(buffer, 6, length, L"c"), -1);
     EXPECT_EQ(length, 5);
-    length = -3;  // before the buffer: starts at 0
+    length = -3; // before the buffer: starts at 0
     EXPECT_EQ(AppendText(buffer, 6, length, L"xy"), 2);
     EXPECT_STREQ(buffer, L"xy");
 }

@@ -18,7 +18,9 @@ const wchar_t kMainWindowClass[] = L"ZELMORA";
 const int kTextViewId = 1123;
 const int kShowTableCommand = 32790;
 
-HWND FindMainWindow() { return FindWindowW(kMainWindowClass, nullptr); }
+HWND FindMainWindow() {
+    return FindWindowW(kMainWindowClass, nullptr);
+}
 
 // Start-up ends by opening the selection dialog; the result is painted once
 // nothing of the main window waits to be painted any more.
@@ -34,7 +36,7 @@ bool TableShown() {
     HWND window = FindMainWindow();
     if (window == nullptr) return false;
     HWND text = GetDlgItem(window, kTextViewId);
-        // Asked by message: for another process's window the caption shortcut
+    // Asked by message: for another process's window the caption shortcut
     // would not see an edit control's text.
     return text != nullptr && SendMessageW(text, WM_GETTEXTLENGTH, 0, 0) > 0 &&
            IsWindowVisible(window);
@@ -51,7 +53,8 @@ int Start(const wchar_t* program, DWORD timeout) {
     QueryPerformanceCounter(&begin);
     if (!CreateProcessW(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        fwprintf(stderr, L"zelmora-window: cannot start %ls (error %lu)\n", program, GetLastError());
+        fwprintf(stderr, L"zelmora-window: cannot start %ls (error %lu)\n", program,
+                 GetLastError());
         return 1;
     }
     CloseHandle(process.hThread);
@@ -85,7 +88,8 @@ int PrintText(int lines) {
     }
     const LRESULT length = SendMessageW(text, WM_GETTEXTLENGTH, 0, 0);
     wchar_t* buffer = new wchar_t[length + 1];
-    SendMessageW(text, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(buffer));
+    SendMessageW(text, WM_GETTEXT, static_cast<WPARAM>(length + 1),
+                 reinterpret_cast<LPARAM>(buffer));
     buffer[length] = L'\0';
     int shown = 0;
     for (const wchar_t* p = buffer; *p != L'\0' && shown < lines; ++p) {
@@ -129,7 +133,7 @@ int Close(DWORD timeout) {
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 3 && wcscmp(argv[1], L"start") == 0)
@@ -140,6 +144,7 @@ int wmain(int argc, wchar_t** argv) {
         return PrintText(argc >= 3 ? _wtoi(argv[2]) : 30);
     if (argc >= 2 && wcscmp(argv[1], L"close") == 0)
         return Close(argc >= 3 ? static_cast<DWORD>(_wtoi(argv[2])) : 10000);
-    fwprintf(stderr, L"usage: zelmora-window start PROGRAM [TIMEOUT_MS] | table [TIMEOUT_MS] | text [LINES] | close [TIMEOUT_MS]\n");
+    fwprintf(stderr, L"usage: zelmora-window start PROGRAM [TIMEOUT_MS] | table [TIMEOUT_MS] | "
+                     L"text [LINES] | close [TIMEOUT_MS]\n");
     return 2;
 }

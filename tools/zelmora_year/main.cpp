@@ -22,12 +22,13 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         std::wstring arg(std::mbstowcs(nullptr, argv[i], 0) + 1, L'\0');
         size_t n = std::mbstowcs(&arg[0], argv[i], arg.size());
-        if (n == static_cast<size_t>(-1)) n = 0;  // undecodable: parsed as empty, rejected
+        if (n == static_cast<size_t>(-1)) n = 0; // undecodable: parsed as empty, rejected
         arg.resize(n);
         wide.push_back(arg);
     }
     std::vector<const wchar_t*> args;
-    for (const std::wstring& w : wide) args.push_back(w.c_str());
+    for (const std::wstring& w : wide)
+        args.push_back(w.c_str());
     return RunYearTool(static_cast<int>(args.size()), args.data());
 }
 #endif

@@ -42,7 +42,7 @@ std::wstring Message(const wchar_t* format, const wchar_t* value) {
     return text;
 }
 
-}  // namespace
+} // namespace
 
 bool ParseYearArguments(int count, const wchar_t* const* args, YearRequest* request,
                         std::wstring* error) {
@@ -119,8 +119,8 @@ int ComputeYear(const YearRequest& request, const YearZones& zones, SunTimesReco
     // times do, so each day is taken from the series of the record that
     // applies to it.
     for (int r = 0; r < zones.recordCount; ++r) {
-        lastDayIndex = CalcSunTimesSeries(year, &zones.records[r], request.latitude,
-                                          request.longitude);
+        lastDayIndex =
+            CalcSunTimesSeries(year, &zones.records[r], request.latitude, request.longitude);
         if (lastDayIndex == 0) return 0;
         for (int d = 0; d <= lastDayIndex; ++d)
             if (zones.recordOfDay[d] == r) days[d] = sunTimesSeries.records[d];
@@ -135,7 +135,8 @@ void WriteYearCsv(FILE* out, const SunTimesRecord* days, int lastDayIndex) {
     auto emit = [&]() {
         // Every character written is ASCII.
         size_t n = 0;
-        for (; line[n] != L'\0' && n + 1 < sizeof narrow; ++n) narrow[n] = static_cast<char>(line[n]);
+        for (; line[n] != L'\0' && n + 1 < sizeof narrow; ++n)
+            narrow[n] = static_cast<char>(line[n]);
         narrow[n++] = '\n';
         std::fwrite(narrow, 1, n, out);
     };
