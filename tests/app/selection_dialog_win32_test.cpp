@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cwchar>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/message_loop.h"
@@ -19,39 +21,27 @@
 #include "resources/resource_ids.h"
 #include "settings/window_positions.h"
 #include "support/error_report.h"
+#include "suntimes/shown_days.h"
 #include "suntimes/sun_times_series.h"
 #include "timezones/time_zone_catalogue.h"
 #include "timezones/time_zone_registry.h"
 
 namespace {
 
-int ownerPaints = 0;
-
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        ++ownerPaints;
-        PAINTSTRUCT paint;
-        BeginPaint(window, &paint);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+using Date = std::tuple<int, int, int>;
+using Dates = std::pair<Date, Date>;
+Date Ymd(const SYSTEMTIME& d) {
+    return {d.wYear, d.wMonth, d.wDay};
 }
 
-HWND CreateOwner() {
-    static ATOM atom = 0;
-    if (atom == 0) {
-        WNDCLASSEXW cls = {};
-        cls.cbSize = sizeof cls;
-        cls.lpfnWndProc = OwnerProc;
-        cls.hInstance = GetModuleHandleW(nullptr);
-        cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        cls.lpszClassName = L"ZelmoraDialogTestOwner";
-        atom = RegisterClassExW(&cls);
-    }
-    return CreateWindowExW(0, L"ZelmoraDialogTestOwner", L"Zelmora", WS_OVERLAPPEDWINDOW, 40, 40,
-                           420, 360, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+int ownerPaints = 0;
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ownerPaints += message == WM_PAINT;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+void CALLBACK EndHold(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostQuitMessage(0);
 }
 
 std::wstring Text(HWND window) {
@@ -59,21 +49,10 @@ std::wstring Text(HWND window) {
     GetWindowTextW(window, text, 256);
     return text;
 }
-
-SYSTEMTIME Date(int year, int month, int day) {
-    SYSTEMTIME date = {};
-    date.wYear = static_cast<WORD>(year);
-    date.wMonth = static_cast<WORD>(month);
-    date.wDay = static_cast<WORD>(day);
-    return date;
-}
-
-bool SameDay(const SYSTEMTIME& a, const SYSTEMTIME& b) {
-    return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDay == b.wDay;
-}
-
-std::string Show(const SYSTEMTIME& d) {
-    return std::to_string(d.wYear) + "-" + std::to_string(d.wMonth) + "-" + std::to_string(d.wDay);
+RECT WindowRect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return rect;
 }
 
 // Local minus UTC seconds of the first shown day's sunrise: the zone's offset.
@@ -81,12 +60,14 @@ long long SunriseOffset() {
     const SunEvent& sunrise = sunTimesSeries.records[sunTimesSeries.startDay].events[Sunrise];
     return sunrise.localTime - sunrise.utcTime;
 }
-
 int IndexOfKey(const wchar_t* keyName) {
     int index = 0;
     for (TimeZoneEntry* e = timeZoneCatalogue.head; e != nullptr; e = e->next, ++index)
         if (e->keyName != nullptr && wcscmp(e->keyName, keyName) == 0) return index;
     return -1;
+}
+bool WholeYearComputed() {
+    return sunTimesSeries.dayCount == sunTimesSeries.lastDayIndex + 1;
 }
 
 class SelectionDialogTest : public ::testing::Test {
@@ -95,106 +76,101 @@ class SelectionDialogTest : public ::testing::Test {
         programInstance = GetModuleHandleW(nullptr);
         textColor = GetSysColor(COLOR_WINDOWTEXT);
         windowColor = GetSysColor(COLOR_WINDOW);
-        owner = CreateOwner();
+        WNDCLASSW cls = {};
+        cls.lpfnWndProc = OwnerProc;
+        cls.hInstance = programInstance;
+        cls.lpszClassName = L"ZelmoraDialogTestOwner";
+        RegisterClassW(&cls); // fails harmlessly when registered before
+        owner = CreateWindowExW(0, cls.lpszClassName, L"Zelmora", WS_OVERLAPPEDWINDOW, 40, 40, 420,
+                                360, nullptr, nullptr, programInstance, nullptr);
         ASSERT_NE(owner, nullptr);
         ShowWindow(owner, SW_SHOWNOACTIVATE);
         mainWindow = owner;
         plotRect = RECT{0, 0, 400, 300};
-        ResetPositions();
-        timeZoneIndex = -1;
-        datesChosen = 0;
         siteLatitude = 40.6883;
         siteLongitude = -75.2164;
-        ResetSunTimesSeries();
-        TakePendingError();
+        ResetState();
         Open();
     }
-
     void TearDown() override {
-        if (const char* hold = std::getenv("ZELMORA_DIALOG_SHOW_MS")) Hold(std::atoi(hold));
+        if (const char* hold = std::getenv("ZELMORA_DIALOG_SHOW_MS")) {
+            SetTimer(nullptr, 0, std::atoi(hold), EndHold);
+            RunMessageLoop(owner, nullptr);
+        }
         if (SelectionDialogWindow() != nullptr) DestroyWindow(SelectionDialogWindow());
         EXPECT_EQ(SelectionDialogWindow(), nullptr);
         DestroyWindow(owner);
         // Leave the program-wide state as the other tests expect to find it.
         mainWindow = nullptr;
         ClearTimeZoneCatalogue();
+        ResetState();
+    }
+    static void ResetState() {
         ResetSunTimesSeries();
         ResetPositions();
         timeZoneIndex = -1;
         datesChosen = 0;
         TakePendingError();
     }
-
     void Open() {
         OpenSelectionDialog();
         dialog = SelectionDialogWindow();
         ASSERT_NE(dialog, nullptr);
     }
 
-    static void Hold(int milliseconds) {
-        const DWORD end = GetTickCount() + milliseconds;
-        while (GetTickCount() < end) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (HandleModelessMessage(&message)) continue;
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-            Sleep(20);
-        }
-    }
-
     HWND Item(int id) const { return GetDlgItem(dialog, id); }
-
     void Command(int id, int code = BN_CLICKED) {
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     }
-
     // Characters as the keyboard delivers them to the focused field.
     void Type(int fieldId, const wchar_t* characters) {
         for (const wchar_t* c = characters; *c != L'\0'; ++c)
             SendMessageW(Item(fieldId), WM_CHAR, *c, 1);
     }
-
     // The program or a paste puts a whole text into a field.
     void Put(int fieldId, const wchar_t* text) {
         SetWindowTextW(Item(fieldId), text);
         Command(fieldId, EN_CHANGE);
     }
-
     int Caret(int fieldId) const {
         DWORD start = 0, end = 0;
         SendMessageW(Item(fieldId), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
         return static_cast<int>(end);
     }
-
-    SYSTEMTIME Picker(int id) const {
-        SYSTEMTIME date = {};
-        EXPECT_EQ(SendMessageW(Item(id), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date)),
-                  GDT_VALID);
-        return date;
+    // What the two pickers show, and the limits of one.
+    Dates Pickers() const {
+        SYSTEMTIME dates[2] = {};
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(SendMessageW(Item(IDC_SEL_START_DATE + i), DTM_GETSYSTEMTIME, 0,
+                                   reinterpret_cast<LPARAM>(&dates[i])),
+                      GDT_VALID);
+        return {Ymd(dates[0]), Ymd(dates[1])};
     }
-
-    // The user picks a date: the picker changes and tells the dialog.
-    void PickDate(int id, const SYSTEMTIME& date) {
-        SYSTEMTIME value = date;
-        SendMessageW(Item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value));
-        NMDATETIMECHANGE change = {};
-        change.nmhdr.hwndFrom = Item(id);
-        change.nmhdr.idFrom = id;
-        change.nmhdr.code = DTN_DATETIMECHANGE;
-        change.dwFlags = GDT_VALID;
-        change.st = date;
+    Dates Limits(int id) const {
+        SYSTEMTIME limits[2] = {};
+        EXPECT_EQ(SendMessageW(Item(id), DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(limits)),
+                  GDTR_MIN | GDTR_MAX);
+        return {Ymd(limits[0]), Ymd(limits[1])};
+    }
+    static Dates Range() { return {Ymd(rangeStart), Ymd(rangeEnd)}; }
+    static Dates Year() { return {Ymd(yearStart), Ymd(yearEnd)}; }
+    static Dates ThisYears(int month1, int day1, int month2, int day2) {
+        return {{today.wYear, month1, day1}, {today.wYear, month2, day2}};
+    }
+    // The user picks a date of this year: the picker changes and tells the dialog.
+    void PickDate(int id, int month, int day) {
+        NMDATETIMECHANGE change = {{Item(id), UINT_PTR(id), UINT(DTN_DATETIMECHANGE)},
+                                   GDT_VALID,
+                                   Day(today.wYear, month, day)};
+        SendMessageW(Item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&change.st));
         SendMessageW(dialog, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&change));
     }
-
     void SelectZone(int index) {
         SendMessageW(Item(IDC_SEL_ZONE_LIST), CB_SETCURSEL, index, 0);
         Command(IDC_SEL_ZONE_LIST, CBN_SELCHANGE);
     }
-
-    int ThisYear() const { return today.wYear; }
+    int Selected() const { return int(SendMessageW(Item(IDC_SEL_ZONE_LIST), CB_GETCURSEL, 0, 0)); }
 
     HWND owner = nullptr;
     HWND dialog = nullptr;
@@ -203,33 +179,21 @@ class SelectionDialogTest : public ::testing::Test {
 TEST_F(SelectionDialogTest, OpensOnceWithTheWholeYearInTheComputersZone) {
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);
-    EXPECT_EQ(Text(dialog), L"Select Latitude, Longitude and Dates");
     OpenSelectionDialog();
     EXPECT_EQ(SelectionDialogWindow(), dialog);
-
     // At the main window's right edge, 85 pixels below its top.
-    RECT ownerRect, dialogRect;
-    GetWindowRect(owner, &ownerRect);
-    GetWindowRect(dialog, &dialogRect);
-    EXPECT_EQ(dialogRect.left, ownerRect.right);
-    EXPECT_EQ(dialogRect.top, ownerRect.top + 85);
+    const RECT o = WindowRect(owner), d = WindowRect(dialog);
+    EXPECT_EQ(std::make_pair(d.left, d.top), std::make_pair(o.right, o.top + 85));
 
+    // The current year to its last second, in both pickers and their limits.
     SYSTEMTIME now;
     GetLocalTime(&now);
-    EXPECT_TRUE(SameDay(yearStart, Date(now.wYear, 1, 1)));
-    EXPECT_TRUE(SameDay(yearEnd, Date(now.wYear, 12, 31)));
+    EXPECT_EQ(Year(), Dates({now.wYear, 1, 1}, {now.wYear, 12, 31}));
     EXPECT_EQ(yearEnd.wHour * 10000 + yearEnd.wMinute * 100 + yearEnd.wSecond, 235959);
-    EXPECT_TRUE(SameDay(rangeStart, yearStart));
-    EXPECT_TRUE(SameDay(rangeEnd, yearEnd));
-    for (int id : {IDC_SEL_START_DATE, IDC_SEL_END_DATE}) {
-        SYSTEMTIME limits[2] = {};
-        EXPECT_EQ(SendMessageW(Item(id), DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(limits)),
-                  GDTR_MIN | GDTR_MAX);
-        EXPECT_TRUE(SameDay(limits[0], yearStart));
-        EXPECT_TRUE(SameDay(limits[1], yearEnd));
-    }
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_START_DATE), yearStart));
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_END_DATE), yearEnd));
+    EXPECT_EQ(Range(), Year());
+    EXPECT_EQ(Pickers(), Year());
+    EXPECT_EQ(Limits(IDC_SEL_START_DATE), Year());
+    EXPECT_EQ(Limits(IDC_SEL_END_DATE), Year());
 
     // Every zone in catalogue order, the computer's own selected and computed.
     HWND zones = Item(IDC_SEL_ZONE_LIST);
@@ -241,111 +205,82 @@ TEST_F(SelectionDialogTest, OpensOnceWithTheWholeYearInTheComputersZone) {
         ASSERT_STREQ(item, e->displayName);
     }
     ASSERT_GE(timeZoneIndex, 0);
-    EXPECT_EQ(SendMessageW(zones, CB_GETCURSEL, 0, 0), timeZoneIndex);
-    EXPECT_EQ(sunTimesSeries.dayCount, sunTimesSeries.lastDayIndex + 1);
+    EXPECT_EQ(Selected(), timeZoneIndex);
+    EXPECT_TRUE(WholeYearComputed());
     EXPECT_EQ(sunTimesSeries.records[0].year, now.wYear);
     EXPECT_GT(ownerPaints, 0);
 
     EXPECT_EQ(Text(Item(IDC_SEL_LATITUDE)), L"40.6883");
     EXPECT_EQ(Text(Item(IDC_SEL_LONGITUDE)), L"-75.2164");
     EXPECT_DOUBLE_EQ(siteLatitude, 40.6883); // writing the fields changes nothing
-    EXPECT_EQ(Text(Item(IDC_SEL_SHOW_FIRST)), L"Dawn");
-    EXPECT_EQ(Text(Item(IDC_SEL_SHOW_FOURTH)), L"Dusk");
     EXPECT_FALSE(HasPendingError());
 }
 
-struct Control {
-    HWND window;
-    RECT rect;  // in the dialog's client coordinates
-    bool frame; // a group box, which holds other controls
-};
-
-BOOL CALLBACK CollectControl(HWND window, LPARAM list) {
-    wchar_t cls[32] = L"";
-    GetClassNameW(window, cls, 32);
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    const bool frame = _wcsicmp(cls, L"Button") == 0 &&
-                       (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-    reinterpret_cast<std::vector<Control>*>(list)->push_back({window, rect, frame});
+BOOL CALLBACK CollectControl(HWND control, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(control);
     return TRUE;
 }
 
-// Width in pixels that a control's caption needs in the dialog's font.
-int CaptionWidth(HWND control) {
-    const std::wstring caption = Text(control);
-    HDC dc = GetDC(control);
-    HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return size.cx;
-}
-
+// In both modes. A group box is a frame that holds other controls wholly or not at all.
 TEST_F(SelectionDialogTest, ControlsNeitherOverlapNorClipTheirCaptions) {
-    std::vector<Control> controls;
+    std::vector<HWND> controls;
     EnumChildWindows(dialog, CollectControl, reinterpret_cast<LPARAM>(&controls));
     ASSERT_EQ(controls.size(), 23u);
-    RECT client;
+    RECT client, rects[23], both;
     GetClientRect(dialog, &client);
+    auto style = [](HWND c) { return GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK; };
+    auto is = [](HWND c, const wchar_t* cls) {
+        wchar_t name[32] = L"";
+        GetClassNameW(c, name, 32);
+        return _wcsicmp(name, cls) == 0;
+    };
+    auto isFrame = [&](HWND c) { return is(c, L"Button") && style(c) == BS_GROUPBOX; };
     for (size_t i = 0; i < controls.size(); ++i) {
-        const Control& a = controls[i];
-        const std::wstring caption = Text(a.window);
-        RECT inside;
-        IntersectRect(&inside, &a.rect, &client);
-        EXPECT_TRUE(EqualRect(&inside, &a.rect)) << "outside the dialog: " << i;
-        for (size_t j = i + 1; j < controls.size(); ++j) {
-            const Control& b = controls[j];
-            RECT both;
-            if (a.frame || b.frame) {
-                // A frame holds a control wholly or not at all.
-                const Control& frame = a.frame ? a : b;
-                const Control& other = a.frame ? b : a;
-                if (a.frame && b.frame) {
-                    EXPECT_FALSE(IntersectRect(&both, &a.rect, &b.rect)) << i << " " << j;
-                } else if (IntersectRect(&both, &frame.rect, &other.rect)) {
-                    EXPECT_TRUE(EqualRect(&both, &other.rect)) << i << " " << j;
-                }
-                continue;
-            }
-            EXPECT_FALSE(IntersectRect(&both, &a.rect, &b.rect)) << i << " " << j;
+        rects[i] = WindowRect(controls[i]);
+        MapWindowPoints(nullptr, GetParent(controls[i]), reinterpret_cast<POINT*>(&rects[i]), 2);
+        IntersectRect(&both, &rects[i], &client);
+        EXPECT_TRUE(EqualRect(&both, &rects[i])) << "outside the dialog: " << i;
+        for (size_t j = 0; j < i; ++j) {
+            const bool frameI = isFrame(controls[i]),
+                       apart = !IntersectRect(&both, &rects[i], &rects[j]);
+            EXPECT_TRUE(apart || (frameI != isFrame(controls[j]) &&
+                                  EqualRect(&both, frameI ? &rects[j] : &rects[i])))
+                << "overlap: " << i << " " << j;
         }
-        wchar_t cls[32] = L"";
-        GetClassNameW(a.window, cls, 32);
-        const int width = a.rect.right - a.rect.left;
-        const LONG type = GetWindowLongW(a.window, GWL_STYLE) & BS_TYPEMASK;
-        int room = 0;
-        if (_wcsicmp(cls, L"Static") == 0)
-            room = width;
-        else if (_wcsicmp(cls, L"Button") == 0 && a.frame)
-            room = width - 16;
-        else if (_wcsicmp(cls, L"Button") == 0 && type == BS_AUTOCHECKBOX)
-            room = width - GetSystemMetrics(SM_CXMENUCHECK) - 4;
-        else if (_wcsicmp(cls, L"Button") == 0)
-            room = width - 6;
-        else
-            continue;
-        EXPECT_LE(CaptionWidth(a.window), room)
-            << "clipped: " << std::string(caption.begin(), caption.end());
     }
-    // The longest caption a box takes in the other mode fits too.
-    sunTimesSeries.showLengths = kShowLengths;
-    RefreshSelectionControls(true);
-    HWND box = Item(IDC_SEL_SHOW_FIRST);
-    RECT rect;
-    GetWindowRect(box, &rect);
-    EXPECT_LE(CaptionWidth(box), rect.right - rect.left - GetSystemMetrics(SM_CXMENUCHECK) - 4);
-    sunTimesSeries.showLengths = 0;
+    // The room of a caption: a static's width; a group box's less 16, a check
+    // box's less its mark, another button's less 6.
+    const int mark = GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    for (int lengths : {0, 1}) {
+        sunTimesSeries.showLengths = lengths != 0 ? kShowLengths : 0;
+        RefreshSelectionControls(true);
+        for (size_t i = 0; i < controls.size(); ++i) {
+            const HWND c = controls[i];
+            const int width = rects[i].right - rects[i].left;
+            const int room = is(c, L"Static")              ? width
+                             : !is(c, L"Button")           ? -1
+                             : isFrame(c)                  ? width - 16
+                             : style(c) == BS_AUTOCHECKBOX ? width - mark
+                                                           : width - 6;
+            if (room < 0) continue;
+            const std::wstring caption = Text(c);
+            HDC dc = GetDC(c);
+            HGDIOBJ old =
+                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)));
+            SIZE size = {};
+            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+            SelectObject(dc, old);
+            ReleaseDC(c, dc);
+            EXPECT_LE(size.cx, room) << "clipped: " << std::string(caption.begin(), caption.end());
+        }
+    }
 }
 
-TEST_F(SelectionDialogTest, LatitudeFieldKeepsOnlyASignedNumber) {
+// The rules of the text are the coordinate filter's; the fields keep the
+// caret where it was after a refused character, and after a limit's first digit.
+TEST_F(SelectionDialogTest, CoordinateFieldsKeepOnlyASignedNumberWithinTheLimits) {
     Put(IDC_SEL_LATITUDE, L"");
     const wchar_t typed[] = L"12a.3.4";
-    // Where the caret stands after each character: back by one after the
-    // letter and after the second point, the two refused characters.
     const int carets[] = {1, 2, 2, 3, 4, 4, 5};
     for (int i = 0; typed[i] != L'\0'; ++i) {
         const wchar_t one[2] = {typed[i], L'\0'};
@@ -354,38 +289,15 @@ TEST_F(SelectionDialogTest, LatitudeFieldKeepsOnlyASignedNumber) {
     }
     EXPECT_EQ(Text(Item(IDC_SEL_LATITUDE)), L"12.34");
     EXPECT_DOUBLE_EQ(siteLatitude, 12.34);
-
-    // A minus sign stands only first, and alone reads as 0.
-    Put(IDC_SEL_LATITUDE, L"");
-    Type(IDC_SEL_LATITUDE, L"-");
-    EXPECT_EQ(Text(Item(IDC_SEL_LATITUDE)), L"-");
-    EXPECT_DOUBLE_EQ(siteLatitude, 0.0);
-    Type(IDC_SEL_LATITUDE, L"5-");
-    EXPECT_EQ(Text(Item(IDC_SEL_LATITUDE)), L"-5");
-    EXPECT_EQ(Caret(IDC_SEL_LATITUDE), 2);
-    EXPECT_DOUBLE_EQ(siteLatitude, -5.0);
-
-    // A pasted exponent is not a number the field holds.
-    Put(IDC_SEL_LONGITUDE, L"1.5e2x");
-    EXPECT_EQ(Text(Item(IDC_SEL_LONGITUDE)), L"1.52");
-    EXPECT_DOUBLE_EQ(siteLongitude, 1.52);
-}
-
-TEST_F(SelectionDialogTest, NumbersBeyondTheLimitsBecomeTheLimits) {
     Put(IDC_SEL_LATITUDE, L"");
     Type(IDC_SEL_LATITUDE, L"95");
     EXPECT_EQ(Text(Item(IDC_SEL_LATITUDE)), L"90.0");
     EXPECT_DOUBLE_EQ(siteLatitude, 90.0);
     EXPECT_EQ(Caret(IDC_SEL_LATITUDE), 1);
-
-    Put(IDC_SEL_LONGITUDE, L"");
-    Type(IDC_SEL_LONGITUDE, L"-181");
-    EXPECT_EQ(Text(Item(IDC_SEL_LONGITUDE)), L"-180.0");
-    EXPECT_DOUBLE_EQ(siteLongitude, -180.0);
-
-    Put(IDC_SEL_LATITUDE, L"-90.0");
-    EXPECT_EQ(Text(Item(IDC_SEL_LATITUDE)), L"-90.0");
-    EXPECT_DOUBLE_EQ(siteLatitude, -90.0);
+    // A pasted exponent is no number the field holds.
+    Put(IDC_SEL_LONGITUDE, L"1.5e2x");
+    EXPECT_EQ(Text(Item(IDC_SEL_LONGITUDE)), L"1.52");
+    EXPECT_DOUBLE_EQ(siteLongitude, 1.52);
 }
 
 TEST_F(SelectionDialogTest, EnterInAFieldComputesAndLeavesTheDialogOpen) {
@@ -408,70 +320,58 @@ TEST_F(SelectionDialogTest, EnterInAFieldComputesAndLeavesTheDialogOpen) {
     EXPECT_DOUBLE_EQ(sunTimesSeries.records[0].latitude, -33.8688);
     EXPECT_DOUBLE_EQ(sunTimesSeries.records[0].longitude, 151.2093);
     // Sydney's summer: sunrise about 05:45 on 1 January.
-    const SunEvent& sunrise = sunTimesSeries.records[0].events[Sunrise];
-    EXPECT_NEAR(sunrise.hours, 5.75, 0.25);
+    EXPECT_NEAR(sunTimesSeries.records[0].events[Sunrise].hours, 5.75, 0.25);
     EXPECT_EQ(GetFocus(), Item(IDC_SEL_LONGITUDE));
 }
 
 TEST_F(SelectionDialogTest, ZoneSelectionShowsTheZonesLocalTimes) {
-    const int tokyo = IndexOfKey(L"Tokyo Standard Time");
-    const int eastern = IndexOfKey(L"Eastern Standard Time");
+    const int tokyo = IndexOfKey(L"Tokyo Standard Time"),
+              eastern = IndexOfKey(L"Eastern Standard Time");
     ASSERT_GE(tokyo, 0);
     ASSERT_GE(eastern, 0);
-
     SelectZone(tokyo);
     EXPECT_EQ(timeZoneIndex, tokyo);
     EXPECT_STREQ(timeZoneCatalogue.selectedZone->keyName, L"Tokyo Standard Time");
     EXPECT_EQ(SunriseOffset(), 9 * 3600);
     const double tokyoSunrise = sunTimesSeries.records[0].events[Sunrise].hours;
-
     SelectZone(eastern);
     EXPECT_EQ(SunriseOffset(), -5 * 3600); // 1 January: standard time
     EXPECT_NEAR(tokyoSunrise - sunTimesSeries.records[0].events[Sunrise].hours, 14.0, 0.02);
 
     // The computer's own zone, wherever it lies in the list.
     Command(IDC_SEL_COMPUTER_ZONE);
-    const int own = timeZoneIndex;
-    EXPECT_EQ(SendMessageW(Item(IDC_SEL_ZONE_LIST), CB_GETCURSEL, 0, 0), own);
-    EXPECT_EQ(FindComputerZoneIndex(), own);
+    EXPECT_EQ(Selected(), timeZoneIndex);
+    EXPECT_EQ(FindComputerZoneIndex(), timeZoneIndex);
 }
 
 TEST_F(SelectionDialogTest, ReopeningKeepsTheChosenZoneAndDates) {
     const int tokyo = IndexOfKey(L"Tokyo Standard Time");
     ASSERT_GE(tokyo, 0);
     SelectZone(tokyo);
-    PickDate(IDC_SEL_START_DATE, Date(ThisYear(), 3, 1));
-    PickDate(IDC_SEL_END_DATE, Date(ThisYear(), 3, 31));
+    PickDate(IDC_SEL_START_DATE, 3, 1);
+    PickDate(IDC_SEL_END_DATE, 3, 31);
     EXPECT_EQ(sunTimesSeries.dayCount, 31);
-
     SetWindowPos(dialog, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Command(IDOK);
     EXPECT_EQ(SelectionDialogWindow(), nullptr);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(datesChosen, 1);
-    EXPECT_TRUE(SameDay(rangeStart, Date(ThisYear(), 3, 1)));
     const PositionRect& kept = windowPositions[kPositionSelectionDialog];
-    EXPECT_EQ(kept.left, 300);
-    EXPECT_EQ(kept.top, 200);
+    EXPECT_EQ(std::make_pair(kept.left, kept.top), std::make_pair(300, 200));
 
     // The catalogue is rebuilt; the chosen zone still stands for every computation.
     Open();
-    RECT where;
-    GetWindowRect(dialog, &where);
-    EXPECT_EQ(where.left, 300);
-    EXPECT_EQ(where.top, 200);
+    const RECT where = WindowRect(dialog);
+    EXPECT_EQ(std::make_pair(where.left, where.top), std::make_pair(300L, 200L));
     EXPECT_EQ(timeZoneIndex, tokyo);
-    EXPECT_EQ(SendMessageW(Item(IDC_SEL_ZONE_LIST), CB_GETCURSEL, 0, 0), tokyo);
+    EXPECT_EQ(Selected(), tokyo);
     ASSERT_NE(timeZoneCatalogue.selectedZone, nullptr);
     EXPECT_STREQ(timeZoneCatalogue.selectedZone->keyName, L"Tokyo Standard Time");
     EXPECT_EQ(ZoneAtIndex(timeZoneIndex), &timeZoneCatalogue.selectedZone->zone);
-
-    // The pickers first show the whole year; the chosen dates are kept.
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_START_DATE), yearStart));
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_END_DATE), yearEnd));
-    EXPECT_TRUE(SameDay(rangeStart, Date(ThisYear(), 3, 1))) << Show(rangeStart);
-    EXPECT_TRUE(SameDay(rangeEnd, Date(ThisYear(), 3, 31))) << Show(rangeEnd);
-    EXPECT_EQ(sunTimesSeries.dayCount, 31); // opening computes nothing
+    // The pickers first show the whole year; the chosen dates are kept, not recomputed.
+    EXPECT_EQ(Pickers(), Year());
+    EXPECT_EQ(Range(), ThisYears(3, 1, 3, 31));
+    EXPECT_EQ(sunTimesSeries.dayCount, 31);
 
     // A rebuild selects the catalogue's own first zone; the chosen one is still used.
     ASSERT_EQ(LoadTimeZoneCatalogue(), 1);
@@ -479,77 +379,62 @@ TEST_F(SelectionDialogTest, ReopeningKeepsTheChosenZoneAndDates) {
     Command(IDC_SEL_DISPLAY);
     EXPECT_EQ(SunriseOffset(), 9 * 3600);
     EXPECT_STREQ(timeZoneCatalogue.selectedZone->keyName, L"Tokyo Standard Time");
-    EXPECT_EQ(sunTimesSeries.dayCount, sunTimesSeries.lastDayIndex + 1);
+    EXPECT_TRUE(WholeYearComputed());
 }
 
-TEST_F(SelectionDialogTest, TodayAndEntireYearSetBothPickers) {
+TEST_F(SelectionDialogTest, TodayAndEntireYearSetBothPickersWhichHoldOnlyThisYear) {
     Command(IDC_SEL_TODAY);
     SYSTEMTIME now;
     GetLocalTime(&now);
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_START_DATE), now));
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_END_DATE), now));
-    EXPECT_TRUE(SameDay(rangeStart, now));
-    EXPECT_TRUE(SameDay(rangeEnd, now));
+    EXPECT_EQ(Pickers(), Dates(Ymd(now), Ymd(now)));
+    EXPECT_EQ(Range(), Dates(Ymd(now), Ymd(now)));
     EXPECT_EQ(sunTimesSeries.dayCount, 1);
-    EXPECT_EQ(sunTimesSeries.records[sunTimesSeries.startDay].month, now.wMonth);
-    EXPECT_EQ(sunTimesSeries.records[sunTimesSeries.startDay].day, now.wDay);
+    const SunTimesRecord& shown = sunTimesSeries.records[sunTimesSeries.startDay];
+    EXPECT_EQ(Date(shown.year, shown.month, shown.day), Ymd(now));
 
     Command(IDC_SEL_ENTIRE_YEAR);
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_START_DATE), yearStart));
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_END_DATE), yearEnd));
+    EXPECT_EQ(Pickers(), Year());
     EXPECT_EQ(sunTimesSeries.startDay, 0);
-    EXPECT_EQ(sunTimesSeries.dayCount, sunTimesSeries.lastDayIndex + 1);
-}
+    EXPECT_TRUE(WholeYearComputed());
 
-TEST_F(SelectionDialogTest, PickersHoldOnlyDaysOfTheCurrentYear) {
-    for (int id : {IDC_SEL_START_DATE, IDC_SEL_END_DATE}) {
-        SYSTEMTIME outside[] = {Date(ThisYear() + 1, 1, 1), Date(ThisYear() - 1, 12, 31)};
-        for (SYSTEMTIME& date : outside) {
-            const SYSTEMTIME before = Picker(id);
-            SendMessageW(Item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
-            EXPECT_TRUE(SameDay(Picker(id), before)) << Show(date);
-        }
+    for (SYSTEMTIME date : {Day(today.wYear + 1, 1, 1), Day(today.wYear - 1, 12, 31)}) {
+        SendMessageW(Item(IDC_SEL_START_DATE), DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&date));
+        SendMessageW(Item(IDC_SEL_END_DATE), DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&date));
+        EXPECT_EQ(Pickers(), Year());
     }
 }
 
 TEST_F(SelectionDialogTest, CheckBoxesFlipTheirQuantityAndShowTheWholeYear) {
-    PickDate(IDC_SEL_START_DATE, Date(ThisYear(), 4, 10));
-    PickDate(IDC_SEL_END_DATE, Date(ThisYear(), 4, 20));
+    PickDate(IDC_SEL_START_DATE, 4, 10);
+    PickDate(IDC_SEL_END_DATE, 4, 20);
     EXPECT_EQ(sunTimesSeries.dayCount, 11);
 
     // A real click on the second box.
     SendMessageW(Item(IDC_SEL_SHOW_SECOND), BM_CLICK, 0, 0);
     EXPECT_EQ(sunTimesSeries.showEvent[1], 0);
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SEL_SHOW_SECOND), BST_UNCHECKED);
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_START_DATE), Date(ThisYear(), 1, 1)));
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_END_DATE), Date(ThisYear(), 12, 31)));
-    EXPECT_TRUE(SameDay(rangeStart, yearStart));
-    EXPECT_EQ(sunTimesSeries.dayCount, sunTimesSeries.lastDayIndex + 1);
+    EXPECT_EQ(Pickers(), ThisYears(1, 1, 12, 31));
+    EXPECT_EQ(Range(), Year());
+    EXPECT_TRUE(WholeYearComputed());
     EXPECT_EQ(sunTimesSeries.cacheKey.showEvent[1], 0); // computed with it
 
-    PickDate(IDC_SEL_END_DATE, Date(ThisYear(), 4, 20));
+    PickDate(IDC_SEL_END_DATE, 4, 20);
     Command(IDC_SEL_SHOW_SECOND);
-    EXPECT_EQ(sunTimesSeries.showEvent[1], 1);
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SEL_SHOW_SECOND), BST_CHECKED);
-    EXPECT_TRUE(SameDay(rangeEnd, yearEnd));
-    for (int slot : {0, 2, 3})
+    EXPECT_EQ(Range(), Year());
+    for (int slot : {0, 1, 2, 3})
         EXPECT_EQ(sunTimesSeries.showEvent[slot], 1);
 }
 
 TEST_F(SelectionDialogTest, CheckBoxCaptionsFollowTheModeAndRefreshSetsThem) {
-    const int boxes[] = {IDC_SEL_SHOW_FIRST, IDC_SEL_SHOW_SECOND, IDC_SEL_SHOW_THIRD,
-                         IDC_SEL_SHOW_FOURTH};
-    sunTimesSeries.showLengths = kShowLengths;
-    SendMessageW(dialog, WM_PAINT, 0, 0);
-    const wchar_t* lengths[] = {L"Dawn-Dusk", L"Daylight", L"Night", L"Dusk-Dawn"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Text(Item(boxes[i])), lengths[i]);
-
-    sunTimesSeries.showLengths = 0;
-    SendMessageW(dialog, WM_PAINT, 0, 0);
-    const wchar_t* events[] = {L"Dawn", L"Sunrise", L"Sunset", L"Dusk"};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Text(Item(boxes[i])), events[i]);
+    const wchar_t* captions[2][4] = {{L"Dawn", L"Sunrise", L"Sunset", L"Dusk"},
+                                     {L"Dawn-Dusk", L"Daylight", L"Night", L"Dusk-Dawn"}};
+    for (int lengths : {1, 0}) {
+        sunTimesSeries.showLengths = lengths != 0 ? kShowLengths : 0;
+        SendMessageW(dialog, WM_PAINT, 0, 0);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(Text(Item(IDC_SEL_SHOW_FIRST + i)), captions[lengths][i]);
+    }
 
     sunTimesSeries.showEvent[2] = 0;
     RefreshSelectionControls(false);
@@ -564,55 +449,45 @@ TEST_F(SelectionDialogTest, CheckBoxCaptionsFollowTheModeAndRefreshSetsThem) {
 }
 
 TEST_F(SelectionDialogTest, SettingDatesFromTheMainWindowComputesNothing) {
-    const int before = sunTimesSeries.dayCount;
-    SetSelectionDialogDates(Date(ThisYear(), 5, 1), Date(ThisYear(), 5, 31));
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_START_DATE), Date(ThisYear(), 5, 1)));
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_END_DATE), Date(ThisYear(), 5, 31)));
-    EXPECT_EQ(sunTimesSeries.dayCount, before);
-    EXPECT_TRUE(SameDay(rangeStart, yearStart));
+    SetSelectionDialogDates(Day(today.wYear, 5, 1), Day(today.wYear, 5, 31));
+    EXPECT_EQ(Pickers(), ThisYears(5, 1, 5, 31));
+    EXPECT_TRUE(WholeYearComputed());
+    EXPECT_EQ(Range(), Year());
     // The next change reads them.
     Command(IDC_SEL_DISPLAY);
     EXPECT_EQ(sunTimesSeries.dayCount, 31);
 }
 
-TEST_F(SelectionDialogTest, AZoneMissingFromTheCatalogueIsReported) {
-    const int before = sunTimesSeries.dayCount;
-    PickDate(IDC_SEL_START_DATE, Date(ThisYear(), 2, 1)); // computes
-    ASSERT_NE(sunTimesSeries.dayCount, before);
-    const int shown = sunTimesSeries.dayCount;
+TEST_F(SelectionDialogTest, AZoneMissingFromTheCatalogueIsReportedAndTheOwnerStillRepainted) {
+    PickDate(IDC_SEL_START_DATE, 2, 1); // computes
+    const int shown = sunTimesSeries.dayCount, paints = ownerPaints;
+    ASSERT_FALSE(WholeYearComputed());
     timeZoneIndex = timeZoneCatalogue.count;
-    const int paints = ownerPaints;
     TakePendingError();
-    PickDate(IDC_SEL_END_DATE, Date(ThisYear(), 2, 10));
+    PickDate(IDC_SEL_END_DATE, 2, 10);
     EXPECT_STREQ(TakePendingError().message, L"Timezone Not Found");
     EXPECT_EQ(sunTimesSeries.dayCount, shown);
-    EXPECT_GT(ownerPaints, paints); // the main window is still repainted
+    EXPECT_GT(ownerPaints, paints);
     EXPECT_EQ(ZoneAtIndex(-1), nullptr);
 }
 
 TEST_F(SelectionDialogTest, RunningPastNewYearMovesTheDatesIntoTheNewYear) {
     // As the dialog stood when it was opened last year, with March chosen.
-    const int last = ThisYear() - 1;
-    yearStart.wYear = static_cast<WORD>(last);
-    yearEnd.wYear = static_cast<WORD>(last);
+    const int last = today.wYear - 1;
+    yearStart.wYear = yearEnd.wYear = static_cast<WORD>(last);
     for (int id : {IDC_SEL_START_DATE, IDC_SEL_END_DATE}) {
         SYSTEMTIME limits[2] = {yearStart, yearEnd};
         SendMessageW(Item(id), DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(limits));
     }
-    SetSelectionDialogDates(Date(last, 3, 1), Date(last, 3, 31));
-    ASSERT_TRUE(SameDay(Picker(IDC_SEL_START_DATE), Date(last, 3, 1)));
+    SetSelectionDialogDates(Day(last, 3, 1), Day(last, 3, 31));
+    ASSERT_EQ(Pickers(), Dates({last, 3, 1}, {last, 3, 31}));
 
     SelectZone(timeZoneIndex); // the next computation
-    EXPECT_EQ(yearStart.wYear, ThisYear());
-    EXPECT_EQ(yearEnd.wYear, ThisYear());
-    SYSTEMTIME limits[2] = {};
-    SendMessageW(Item(IDC_SEL_END_DATE), DTM_GETRANGE, 0, reinterpret_cast<LPARAM>(limits));
-    EXPECT_TRUE(SameDay(limits[0], Date(ThisYear(), 1, 1)));
-    EXPECT_TRUE(SameDay(limits[1], Date(ThisYear(), 12, 31)));
-    EXPECT_TRUE(SameDay(Picker(IDC_SEL_START_DATE), Date(ThisYear(), 3, 1)));
-    EXPECT_TRUE(SameDay(rangeStart, Date(ThisYear(), 3, 1))) << Show(rangeStart);
-    EXPECT_TRUE(SameDay(rangeEnd, Date(ThisYear(), 3, 31))) << Show(rangeEnd);
-    EXPECT_EQ(sunTimesSeries.records[0].year, ThisYear());
+    EXPECT_EQ(Year(), ThisYears(1, 1, 12, 31));
+    EXPECT_EQ(Limits(IDC_SEL_END_DATE), Year());
+    EXPECT_EQ(Pickers(), ThisYears(3, 1, 3, 31));
+    EXPECT_EQ(Range(), ThisYears(3, 1, 3, 31));
+    EXPECT_EQ(sunTimesSeries.records[0].year, today.wYear);
     EXPECT_EQ(sunTimesSeries.dayCount, 31);
     EXPECT_FALSE(HasPendingError());
 }

@@ -9,10 +9,8 @@
 #include "presentation/presentation_state.h"
 #include "presentation/sun_times_plot_content.h"
 #include "support/error_report.h"
-#include "suntimes/calendar.h"
+#include "suntimes/shown_days.h"
 #include "suntimes/solar_events.h"
-#include "suntimes/sun_times_series.h"
-#include "suntimes/test_zones.h"
 
 namespace {
 
@@ -30,20 +28,6 @@ class PlotScaleTest : public ::testing::Test {
         ResetSunTimesSeries();
         TakePendingError();
     }
-
-    // Computes 2016 at the place in a fixed zone and shows month1/day1 to month2/day2.
-    static void Compute(double latitude, int month1, int day1, int month2, int day2) {
-        SYSTEMTIME start{}, end{};
-        start.wYear = end.wYear = 2016;
-        start.wMonth = static_cast<WORD>(month1);
-        start.wDay = static_cast<WORD>(day1);
-        end.wMonth = static_cast<WORD>(month2);
-        end.wDay = static_cast<WORD>(day2);
-        ASSERT_GT(SetSunTimesDateRange(start, end), 0);
-        siteLatitude = latitude;
-        TIME_ZONE_INFORMATION zone = FixedZone(300);
-        ASSERT_EQ(CalcSunTimesSeries(2016, &zone, latitude, -75.2164), 365);
-    }
     static std::wstring Label(double value, int mode) {
         wchar_t text[32];
         FormatPlotValueLabel(value, mode, text, 32);
@@ -58,37 +42,37 @@ class PlotScaleTest : public ::testing::Test {
 };
 
 TEST_F(PlotScaleTest, StepIsTheFirstThatDividesTheSpreadIntoTwentyParts) {
-    EXPECT_EQ(PlotGridStep(4.2, 20.9), 1.0);
-    EXPECT_EQ(PlotGridStep(-150, 140), 20.0);
-    EXPECT_EQ(PlotGridStep(5.0, 5.0), 0.001);
-    EXPECT_EQ(PlotGridStep(0.0, 0.02), 0.001);
-    EXPECT_EQ(PlotGridStep(0.0, 0.0201), 0.002);
-    EXPECT_EQ(PlotGridStep(0.0, 10000.0), 500.0);
-    EXPECT_EQ(PlotGridStep(0.0, 10001.0), 1000.0);
+    const double cases[][3] = {{4.2, 20.9, 1.0},      {-150, 140, 20.0},    {5.0, 5.0, 0.001},
+                               {0.0, 0.02, 0.001},    {0.0, 0.0201, 0.002}, {0.0, 10000.0, 500.0},
+                               {0.0, 10001.0, 1000.0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PlotGridStep(c[0], c[1]), c[2]) << c[0] << " to " << c[1];
 }
 
-TEST_F(PlotScaleTest, AxisByMode) {
-    Scale(1, 4.2, 20.9);
-    EXPECT_DOUBLE_EQ(plotScale.top, 21.0);
-    EXPECT_DOUBLE_EQ(plotScale.bottom, 4.0);
-    EXPECT_DOUBLE_EQ(plotScale.range, 17.0);
-    EXPECT_EQ(plotScale.width, 690.0);
-    EXPECT_EQ(plotScale.height, 500.0);
-
-    Scale(2, -150, 140);
-    EXPECT_DOUBLE_EQ(plotScale.top, 160.0);
-    EXPECT_DOUBLE_EQ(plotScale.bottom, -160.0);
-    EXPECT_DOUBLE_EQ(plotScale.range, 320.0);
-
-    // Times and lengths stay within a day.
-    Scale(9, 0.0, 23.5);
-    EXPECT_DOUBLE_EQ(plotScale.top, 24.0);
-    EXPECT_DOUBLE_EQ(plotScale.bottom, 0.0);
-    Scale(1, -0.3, 12.0);
-    EXPECT_DOUBLE_EQ(plotScale.bottom, 0.0);
-    Scale(12, -0.3, 12.0);
-    EXPECT_DOUBLE_EQ(plotScale.bottom, -1.0);
-    EXPECT_DOUBLE_EQ(plotScale.top, 13.0);
+// Whole steps around the extremes, times and lengths within a day; a grid
+// line on every step from the top down.
+TEST_F(PlotScaleTest, AxisAndGridLinesByMode) {
+    const struct {
+        int mode;
+        double minimum, maximum, top, bottom;
+        int lines;
+    } cases[] = {
+        {1, 4.2, 20.9, 21.0, 4.0, 18},     {2, -150, 140, 160.0, -160.0, 17},
+        {4, -150, 140, 160.0, -160.0, 17}, {9, 0.0, 23.5, 24.0, 0.0, 13},
+        {1, -0.3, 12.0, 13.0, 0.0, 14},    {12, -0.3, 12.0, 13.0, -1.0, 15},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode * 1000 + c.minimum);
+        Scale(c.mode, c.minimum, c.maximum);
+        EXPECT_DOUBLE_EQ(plotScale.top, c.top);
+        EXPECT_DOUBLE_EQ(plotScale.bottom, c.bottom);
+        EXPECT_DOUBLE_EQ(plotScale.range, c.top - c.bottom);
+        EXPECT_EQ(plotScale.width, 690.0);
+        EXPECT_EQ(plotScale.height, 500.0);
+        ASSERT_EQ(PlotGridLineCount(), c.lines);
+        EXPECT_DOUBLE_EQ(PlotGridValue(0), c.top);
+        EXPECT_DOUBLE_EQ(PlotGridValue(c.lines - 1), c.bottom);
+    }
 }
 
 TEST_F(PlotScaleTest, EqualValuesOpenTheAxisOneStepDown) {
@@ -96,12 +80,11 @@ TEST_F(PlotScaleTest, EqualValuesOpenTheAxisOneStepDown) {
     sunTimesSeries.showLengths = kShowLengths;
     for (int k = 0; k < kSunEventCount; ++k)
         sunTimesSeries.showEvent[k] = k == Sunrise;
-    Compute(80.0, 6, 1, 6, 30);
+    ComputeShownDays(80.0, 6, 1, 6, 30);
     ASSERT_EQ(sunTimesSeries.minValue, 24.0);
     ASSERT_EQ(sunTimesSeries.maxValue, 24.0);
     UpdatePlotScale(800, 600);
     EXPECT_DOUBLE_EQ(plotScale.top, 24.0);
-    EXPECT_GT(plotScale.range, 0.0);
     EXPECT_DOUBLE_EQ(plotScale.bottom, plotScale.top - plotScale.step);
     EXPECT_EQ(PlotY(0, 24.0), 45);
     EXPECT_EQ(PlotY(0, plotScale.bottom), 545);
@@ -118,12 +101,9 @@ TEST_F(PlotScaleTest, EqualValuesOpenTheAxisOneStepDown) {
 }
 
 TEST_F(PlotScaleTest, UnknownKindOrNothingShownKeepsTheLastAxis) {
-    Compute(40.6883, 1, 1, 12, 30);
+    ComputeShownDays(40.6883, 1, 1, 12, 30);
     UpdatePlotScale(800, 600);
     const PlotScale times = plotScale;
-    EXPECT_LE(times.top, 24.0);
-    EXPECT_GE(times.bottom, 0.0);
-    EXPECT_DOUBLE_EQ(times.range, times.top - times.bottom);
 
     DataKind = 3;
     UpdatePlotScale(400, 300);
@@ -135,7 +115,7 @@ TEST_F(PlotScaleTest, UnknownKindOrNothingShownKeepsTheLastAxis) {
     DataKind = kDataVelocity;
     for (int32_t& shown : sunTimesSeries.showEvent)
         shown = 0;
-    Compute(40.6883, 1, 1, 12, 30);
+    ComputeShownDays(40.6883, 1, 1, 12, 30);
     UpdatePlotScale(800, 600);
     EXPECT_EQ(plotScale.top, times.top);
     EXPECT_EQ(plotScale.range, times.range);
@@ -149,41 +129,24 @@ TEST_F(PlotScaleTest, UnknownKindOrNothingShownKeepsTheLastAxis) {
 
 TEST_F(PlotScaleTest, ValuesAndDaysMapIntoThePlotArea) {
     Scale(1, 4.2, 20.9); // 21 to 4 over H = 500
-    EXPECT_EQ(PlotY(100, 21.0), 145);
-    EXPECT_EQ(PlotY(100, 4.0), 645);
-    EXPECT_EQ(PlotY(100, 12.5), 145 + 250);
+    const double ys[][3] = {{100, 21.0, 145}, {100, 4.0, 645}, {100, 12.5, 395}, {0, NAN, 45}};
+    for (const auto& y : ys)
+        EXPECT_EQ(PlotY(int(y[0]), y[1]), y[2]) << y[1];
     EXPECT_EQ(PlotGridFoot(100), 640);
-    EXPECT_EQ(PlotY(0, NAN), 45);
+    // One day (or none): day offsets 0 and 1 span the width.
+    const int xs[][4] = {{10, 0, 365, 100}, {10, 364, 365, 790}, {10, 182, 365, 445},
+                         {0, 0, 1, 90},     {0, 1, 1, 780},      {0, 1, 0, 780}};
+    for (const auto& x : xs)
+        EXPECT_EQ(PlotX(x[0], x[1], x[2]), x[3]) << x[1] << " of " << x[2];
 
-    EXPECT_EQ(PlotX(10, 0, 365), 100);
-    EXPECT_EQ(PlotX(10, 364, 365), 790);
-    EXPECT_EQ(PlotX(10, 182, 365), 100 + 345);
-    // One day: the divisor is 1, so day offsets 0 and 1 span the width.
-    EXPECT_EQ(PlotDayDivisor(1), 1);
-    EXPECT_EQ(PlotDayDivisor(0), 1);
-    EXPECT_EQ(PlotX(0, 0, 1), 90);
-    EXPECT_EQ(PlotX(0, 1, 1), 780);
-    EXPECT_EQ(PlotX(0, 1, 0), 780);
-}
-
-TEST_F(PlotScaleTest, GridLinesAndTheirSpacing) {
-    EXPECT_EQ(PlotGridDays(365), 8);
-    EXPECT_EQ(PlotGridDays(49), 1);
-    EXPECT_EQ(PlotGridDays(50), 2);
-    EXPECT_EQ(PlotGridDays(1), 1);
-    EXPECT_EQ(PlotGridDays(0), 1);
-
-    Scale(1, 4.2, 20.9);
-    ASSERT_EQ(PlotGridLineCount(), 18);
-    EXPECT_DOUBLE_EQ(PlotGridValue(0), 21.0);
-    EXPECT_DOUBLE_EQ(PlotGridValue(17), 4.0);
-    Scale(4, -150, 140);
-    ASSERT_EQ(PlotGridLineCount(), 17);
-    EXPECT_DOUBLE_EQ(PlotGridValue(16), -160.0);
+    // A vertical grid line every so many days.
+    const int days[][2] = {{365, 8}, {50, 2}, {49, 1}, {1, 1}, {0, 1}};
+    for (const auto& d : days)
+        EXPECT_EQ(PlotGridDays(d[0]), d[1]) << d[0];
 }
 
 TEST_F(PlotScaleTest, DaysOfTheRangeEndAtItsLastDay) {
-    Compute(40.6883, 3, 1, 3, 10);
+    ComputeShownDays(40.6883, 3, 1, 3, 10);
     EXPECT_EQ(PlotDayOfYear(0), 60);
     EXPECT_EQ(PlotDayOfYear(9), 69);
     EXPECT_EQ(PlotDayOfYear(10), 69);
@@ -193,7 +156,7 @@ TEST_F(PlotScaleTest, DaysOfTheRangeEndAtItsLastDay) {
     FormatPlotDateLabel(PlotDayOfYear(9), label, 16);
     EXPECT_STREQ(label, L"3/10");
 
-    Compute(40.6883, 12, 31, 12, 31);
+    ComputeShownDays(40.6883, 12, 31, 12, 31);
     EXPECT_EQ(PlotDayOfYear(0), 365);
     EXPECT_EQ(PlotDayOfYear(1), 365);
     FormatPlotDateLabel(365, label, 16);
@@ -212,25 +175,21 @@ TEST_F(PlotScaleTest, ValueLabelsOfEachMode) {
     EXPECT_EQ(Label(24.0, 1), L"  0:00:00");
     EXPECT_EQ(Label(13.5, 1), L" 13:30:00");
     EXPECT_EQ(Label(12.0 - 0.001, 1), L" 11:59:56");
-
     EXPECT_EQ(Label(-150.0, 2), L" -150.0");
     EXPECT_EQ(Label(0.3, 12), L"  0.3");
     EXPECT_EQ(Label(7.5, 10), L"  7.5");
-
-    EXPECT_EQ(Label(24.0, 9), L"24:00:00");
     EXPECT_EQ(Label(7.75, 9), L"7:45:00");
     // Grid values near whole seconds are not cut short by their binary form.
     for (int n = 0; n <= 240; ++n) {
-        const double value = 24.0 - n * 0.1;
         const int seconds = (2400 - 10 * n) * 36;
         wchar_t want[16];
         swprintf(want, 16, L"%d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
-        EXPECT_EQ(Label(value, 9), want) << n;
+        EXPECT_EQ(Label(24.0 - n * 0.1, 9), want) << n;
     }
 }
 
-TEST_F(PlotScaleTest, PointValuesAndColours) {
-    Compute(40.6883, 1, 14, 1, 14);
+TEST_F(PlotScaleTest, PointValuesColoursAndTitleLines) {
+    ComputeShownDays(40.6883, 1, 14, 1, 14);
     const SunEvent& sunrise = sunTimesSeries.records[13].events[Sunrise];
     double value = 0.0;
     ASSERT_TRUE(PlotPointValue(sunrise, 1, &value));
@@ -248,10 +207,7 @@ TEST_F(PlotScaleTest, PointValuesAndColours) {
     EXPECT_EQ(PlotPointColor(Sunset, kPolarNormal).blue, 255);
     EXPECT_EQ(PlotPointColor(Dusk, kPolarNeverRises).blue, 0);
     EXPECT_EQ(PlotPointColor(Dawn, kPolarNeverSets).green, 175);
-}
 
-TEST_F(PlotScaleTest, TitleLines) {
-    Compute(40.6883, 1, 14, 1, 14);
     wchar_t line[kPlotTitleLength];
     plotView = 1;
     FormatPlotLegendLine(line, kPlotTitleLength);
