@@ -131,7 +131,7 @@ TEST(Layout, AReferenceOutsideTheEarlierEntriesOrAnEmptyAreaLeavesTheEntry) {
     EXPECT_FALSE(layout.Place({back2, 0, 5, 10}, 1, &placed));
     EXPECT_FALSE(layout.Place({0, 0, ReferenceCode(kRefSize, 0, 0), 10}, 0, &placed));
     for (LayoutRect empty : {LayoutRect{10, 20, 10, 220}, LayoutRect{10, 20, 410, 19}})
-        EXPECT_FALSE((Layout{empty}).Place({0, 0, kWholeExtent, 10}, 0, &placed));
+        EXPECT_FALSE((Layout{empty, {}}).Place({0, 0, kWholeExtent, 10}, 0, &placed));
     EXPECT_EQ(Of(placed), Rect(1, 2, 3, 4));
     EXPECT_EQ(std::make_tuple(layout.previous.left, layout.previous.width), std::make_tuple(5, 30));
     // The fraction bits of other rules are no reference.
