@@ -59,6 +59,8 @@ namespace {
 struct SolarPosition {
     double equationOfTime; // minutes
     double declination;    // radians
+    double cosDeclination; // kept: the first pass's place serves four events
+    double tanDeclination;
 };
 
 // The elements shared by the equation of time and the declination, each
@@ -103,6 +105,8 @@ SolarPosition SolarPositionAt(double t) {
     double lambda = el.meanLongitude + centre - 0.00569 - 0.00478 * std::sin(el.omega);
     position.declination =
         Radians(Degrees(std::asin(std::sin(Radians(el.obliquity)) * std::sin(Radians(lambda)))));
+    position.cosDeclination = std::cos(position.declination);
+    position.tanDeclination = std::tan(position.declination);
     return position;
 }
 
@@ -124,9 +128,8 @@ double EventTimeForPosition(SunEventKind kind, const SolarPosition& sun, const O
     static const double kCosCivil = std::cos(kZenithCivil);
     static const double kCosHorizon = std::cos(kZenithHorizon);
     const double cosZenith = (kind == Dawn || kind == Dusk) ? kCosCivil : kCosHorizon;
-    const double delta = sun.declination;
-    double x = cosZenith / (std::cos(delta) * observer.cosLatitude) -
-               std::tan(delta) * observer.tanLatitude;
+    double x = cosZenith / (sun.cosDeclination * observer.cosLatitude) -
+               sun.tanDeclination * observer.tanLatitude;
     event.polarState = kPolarNormal;
     if (x < -1.0) {
         event.polarState = kPolarNeverSets;
