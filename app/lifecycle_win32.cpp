@@ -17,26 +17,6 @@
 #include "ui/win32_support.h"
 #include "ui/win32_toolbars.h"
 
-namespace {
-
-void SetYearLimits() {
-    GetLocalTime(&today);
-    yearStart = SYSTEMTIME{};
-    yearStart.wYear = today.wYear;
-    yearStart.wMonth = 1;
-    yearStart.wDay = 1;
-    yearEnd = SYSTEMTIME{};
-    yearEnd.wYear = today.wYear;
-    yearEnd.wMonth = 12;
-    yearEnd.wDay = 31;
-    yearEnd.wHour = 23;
-    yearEnd.wMinute = 59;
-    yearEnd.wSecond = 59;
-    yearEnd.wMilliseconds = 999;
-}
-
-} // namespace
-
 LRESULT OnCreateMainWindow(HWND window) {
     mainWindow = window;
     CreateFonts();
@@ -44,7 +24,8 @@ LRESULT OnCreateMainWindow(HWND window) {
     windowColor = GetSysColor(COLOR_WINDOW);
     BuildProgramInfo(programInfo, kProgramInfoLength);
 
-    SetYearLimits();
+    GetLocalTime(&today);
+    SetYearBounds(today, &yearStart, &yearEnd);
     DataKind = kDataTime;
     plotView = kStartView;
 
