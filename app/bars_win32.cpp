@@ -1,8 +1,10 @@
 // The main window's bars: toolbars in the rebar above, the status bar below.
-#include "app/main_window.h"
+#include "app/bars.h"
+
 #include "app/program_state.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
+#include "ui/win32_status_bar.h"
 #include "ui/win32_support.h"
 #include "ui/win32_toolbars.h"
 

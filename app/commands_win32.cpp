@@ -1,7 +1,11 @@
 // WM_COMMAND of the main window: menu items, toolbar buttons, accelerators.
+#include "app/commands.h"
+
+#include "app/bars.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/selection_dialog.h"
+#include "app/selection_range.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "app/program_state.h"
@@ -13,6 +17,10 @@
 #include "ui/win32_toolbars.h"
 
 namespace {
+
+// The AM/PM item flips the 12-hour clock and keeps every part of the text
+// but the weekday name.
+const int kAmPmKeptParts = 0x7F;
 
 void ShowAboutBox(HWND window) {
     MSGBOXPARAMSW box{};
@@ -81,8 +89,8 @@ void RefreshChecks() {
     RefreshSelectionControls(true);
     CheckToolbarCommand(IDM_MODE_TIMES, sunTimesSeries.showLengths == 0);
     CheckToolbarCommand(IDM_MODE_LENGTHS, sunTimesSeries.showLengths == kShowLengths);
-    CheckToolbarCommand(IDM_DISPLAY_TABLE, plotView == 0);
-    CheckToolbarCommand(IDM_DISPLAY_PLOT, plotView == 1);
+    CheckToolbarCommand(IDM_DISPLAY_TABLE, plotView == kViewTable);
+    CheckToolbarCommand(IDM_DISPLAY_PLOT, plotView == kViewPlot);
     CheckToolbarCommand(IDM_DATA_TIME, (DataKind & kDataTime) != 0);
     CheckToolbarCommand(IDM_DATA_VELOCITY, (DataKind & kDataVelocity) != 0);
     CheckToolbarCommand(IDM_DATA_ACCELERATION, (DataKind & kDataAcceleration) != 0);
@@ -100,15 +108,15 @@ LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         ToggleStatusBar(window);
         break;
     case IDM_AMPM:
-        dateTimeFormat = (dateTimeFormat ^ kDateTimeTwelveHour) & 0x7F;
+        dateTimeFormat = (dateTimeFormat ^ kDateTimeTwelveHour) & kAmPmKeptParts;
         RefreshChecks();
         RedrawResults();
         break;
     case IDM_DISPLAY_TABLE:
-        SetView(0);
+        SetView(kViewTable);
         break;
     case IDM_DISPLAY_PLOT:
-        SetView(1);
+        SetView(kViewPlot);
         break;
     case IDM_DATA_TIME:
         SetDataKind(kDataTime);

@@ -1,8 +1,10 @@
 // Start-up (WM_CREATE) and shut-down (WM_CLOSE, WM_DESTROY) of the main window.
-#include <cwchar>
+#include "app/lifecycle.h"
 
+#include "app/bars.h"
 #include "app/main_window.h"
 #include "app/menus.h"
+#include "app/repaint.h"
 #include "app/selection_dialog.h"
 #include "app/selection_dialog_year.h"
 #include "app/program_state.h"
@@ -76,17 +78,4 @@ void OnDestroyMainWindow(HWND window) {
     ForgetTextView();
     mainWindow = nullptr;
     PostQuitMessage(0);
-}
-
-int RecomputeSeries() {
-    // A program left running past New Year computes the new year, with its
-    // range moved into it first.
-    GetLocalTime(&today);
-    if (FollowTodaysYear(today, &yearStart, &yearEnd, &rangeStart, &rangeEnd)) {
-        SetSunTimesDateRange(rangeStart, rangeEnd);
-        FollowYearInSelectionDialog();
-    }
-    // By position: catalogue entries are made anew whenever it is rebuilt.
-    const TIME_ZONE_INFORMATION* zone = ZoneAtIndex(timeZoneIndex);
-    return CalcSunTimesSeries(today.wYear, zone, siteLatitude, siteLongitude);
 }

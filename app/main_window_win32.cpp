@@ -1,11 +1,17 @@
 #include "app/main_window.h"
 
+#include "app/bars.h"
+#include "app/commands.h"
+#include "app/lifecycle.h"
+#include "app/plot_mouse.h"
+#include "app/repaint.h"
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
 #include "resources/resource_ids.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "support/error_report.h"
+#include "ui/win32_status_bar.h"
 #include "ui/win32_support.h"
 #include "ui/win32_toolbars.h"
 
@@ -14,6 +20,16 @@ namespace {
 wchar_t windowClassName[100] = L"ZELMORA";
 wchar_t windowTitle[100] = L"Zelmora";
 
+enum { kNoCommand = 0 };
+
+// Every command clears a waiting error message first, but for the
+// notifications of the text view and static controls and the two
+// identifiers that name no command.
+bool ClearsPendingError(int id) {
+    return id != kNoCommand && id != IDM_TEMPLATE_EXIT && id != IDC_TEXT_VIEW &&
+           id != IDC_STATIC_CONTROL;
+}
+
 // The main window's rectangle, as the user left it.
 void RecordMainWindowRect(HWND window) {
     StorePosition(window, kPositionMainWindow);
@@ -21,7 +37,7 @@ void RecordMainWindowRect(HWND window) {
 
 LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
-    if (id != 0 && id != 105 && id != IDC_TEXT_VIEW && id != 65535 && HasPendingError()) {
+    if (ClearsPendingError(id) && HasPendingError()) {
         TakePendingError();
         RefreshStatusBar();
     }

@@ -153,8 +153,8 @@ void RefreshMenuChecks(HWND window) {
     Check(bar, IDM_AMPM, (dateTimeFormat & kDateTimeTwelveHour) != 0);
     Check(bar, IDM_MODE_TIMES, sunTimesSeries.showLengths == 0);
     Check(bar, IDM_MODE_LENGTHS, sunTimesSeries.showLengths == kShowLengths);
-    Check(bar, IDM_DISPLAY_TABLE, plotView == 0);
-    Check(bar, IDM_DISPLAY_PLOT, plotView == 1);
+    Check(bar, IDM_DISPLAY_TABLE, plotView == kViewTable);
+    Check(bar, IDM_DISPLAY_PLOT, plotView == kViewPlot);
     Check(bar, IDM_DATA_TIME, (DataKind & kDataTime) != 0);
     Check(bar, IDM_DATA_VELOCITY, (DataKind & kDataVelocity) != 0);
     Check(bar, IDM_DATA_ACCELERATION, (DataKind & kDataAcceleration) != 0);

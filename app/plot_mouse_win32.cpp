@@ -1,7 +1,10 @@
 // Zooming and panning the plotted range with the mouse.
 #include <windowsx.h>
 
+#include "app/plot_mouse.h"
+
 #include "app/main_window.h"
+#include "app/selection_range.h"
 #include "app/program_state.h"
 #include "app/selection_dialog.h"
 #include "app/zoom_pan.h"
@@ -58,30 +61,10 @@ void Zoom(POINT point, bool in) {
 
 } // namespace
 
-bool ApplyRange(int startDay, int endDay) {
-    if (ZoneAtIndex(timeZoneIndex) == nullptr) {
-        ReportError(L"Timezone Not Found");
-        return false;
-    }
-    WORD month = 0, day = 0;
-    if (!YearDayToMonthDay(rangeStart.wYear, startDay, &month, &day)) return false;
-    rangeStart.wMonth = month;
-    rangeStart.wDay = day;
-    if (!YearDayToMonthDay(rangeEnd.wYear, endDay, &month, &day)) return false;
-    rangeEnd.wMonth = month;
-    rangeEnd.wDay = day;
-    SetSelectionDialogDates(rangeStart, rangeEnd);
-    SetSunTimesDateRange(rangeStart, rangeEnd);
-    RecomputeSeries();
-    RefreshChecks();
-    RedrawResults();
-    return true;
-}
-
 void HandlePlotMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (message == WM_MOUSEWHEEL) ScreenToClient(window, &point);
-    if (plotView != 1 || !InsidePlot(point)) return;
+    if (plotView != kViewPlot || !InsidePlot(point)) return;
     switch (message) {
     case WM_LBUTTONDOWN:
         clickPending = 1;

@@ -37,9 +37,3 @@ extern COLORREF windowColor;
 
 // Sets programDir to the folder of the program file, ending in a backslash.
 void SetProgramDir(const wchar_t* programFile);
-
-// Modeless windows whose keyboard navigation the message loop serves.
-void RegisterModelessWindow(HWND window);
-void UnregisterModelessWindow(HWND window);
-// True when the message belonged to a registered modeless window and was handled.
-bool HandleModelessMessage(MSG* message);

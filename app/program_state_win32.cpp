@@ -40,36 +40,3 @@ void SetProgramDir(const wchar_t* programFile) {
         AppendText(programDir, MAX_PATH, end, L"\\");
     }
 }
-
-namespace {
-enum { kMaxModelessWindows = 8 };
-HWND modelessWindows[kMaxModelessWindows];
-} // namespace
-
-void RegisterModelessWindow(HWND window) {
-    for (HWND& slot : modelessWindows)
-        if (slot == window) return;
-    for (HWND& slot : modelessWindows)
-        if (slot == nullptr) {
-            slot = window;
-            return;
-        }
-}
-
-void UnregisterModelessWindow(HWND window) {
-    for (HWND& slot : modelessWindows)
-        if (slot == window) slot = nullptr;
-}
-
-bool HandleModelessMessage(MSG* message) {
-    for (HWND& slot : modelessWindows) {
-        if (slot == nullptr) continue;
-        if (!IsWindow(slot)) {
-            slot = nullptr;
-            continue;
-        }
-        // Tab, Enter and Esc move through and act on the dialog's controls.
-        if (IsDialogMessageW(slot, message)) return true;
-    }
-    return false;
-}

@@ -3,6 +3,10 @@
 #include <cwchar>
 #include <new>
 
+#include "app/repaint.h"
+
+#include "app/bars.h"
+#include "app/commands.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
 #include "app/selection_dialog.h"
@@ -106,7 +110,7 @@ void PaintMainWindow(HWND window) {
     // The selection dialog's controls stay enabled while the result is drawn:
     // the drawing is synchronous, so no input can reach them meanwhile, and
     // switching them off and on again would redraw them on every repaint.
-    if (plotView == 0) {
+    if (plotView == kViewTable) {
         if (CreateOrPlaceControls(textView, window, &plotRect, nullptr) == 1 &&
             TextViewControl() != nullptr)
             FillTextView(TextViewControl());

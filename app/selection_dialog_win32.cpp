@@ -6,9 +6,11 @@
 
 #include <initializer_list>
 
+#include "app/message_loop.h"
 #include "app/program_state.h"
 #include "app/selection_dialog_fields.h"
 #include "app/selection_dialog_year.h"
+#include "presentation/event_captions.h"
 #include "presentation/presentation_state.h"
 #include "resources/resource_ids.h"
 #include "settings/window_placement.h"
@@ -32,9 +34,6 @@ enum { kPlaceAtRightEdge = -2, kPlaceBelowTop = 85 };
 
 const int kShowBoxes[kSunEventCount] = {IDC_SEL_SHOW_FIRST, IDC_SEL_SHOW_SECOND, IDC_SEL_SHOW_THIRD,
                                         IDC_SEL_SHOW_FOURTH};
-const wchar_t* const kEventCaptions[kSunEventCount] = {L"Dawn", L"Sunrise", L"Sunset", L"Dusk"};
-const wchar_t* const kLengthCaptions[kSunEventCount] = {L"Dawn-Dusk", L"Daylight", L"Night",
-                                                        L"Dusk-Dawn"};
 const int kRefreshedButtons[] = {IDC_SEL_TODAY, IDC_SEL_ENTIRE_YEAR, IDC_SEL_DISPLAY};
 
 bool ReadPicker(HWND dialog, int pickerId, SYSTEMTIME* date) {
@@ -81,13 +80,12 @@ void FollowNewYear(HWND dialog) {
 }
 
 void NameShowBoxes(HWND dialog) {
-    const wchar_t* const* captions =
-        sunTimesSeries.showLengths == kShowLengths ? kLengthCaptions : kEventCaptions;
+    const bool lengths = sunTimesSeries.showLengths == kShowLengths;
     for (int i = 0; i < kSunEventCount; ++i) {
+        const wchar_t* caption = EventCaption(i, lengths);
         wchar_t current[32] = L"";
         GetDlgItemTextW(dialog, kShowBoxes[i], current, 32);
-        if (lstrcmpW(current, captions[i]) != 0)
-            SetDlgItemTextW(dialog, kShowBoxes[i], captions[i]);
+        if (lstrcmpW(current, caption) != 0) SetDlgItemTextW(dialog, kShowBoxes[i], caption);
     }
 }
 

@@ -34,7 +34,7 @@ int ToCoordinate(double value) {
 }
 
 bool TimeOfDayAxis(int mode) {
-    return mode == 1 || mode == 9;
+    return mode == kModeTime || mode == kModeHours;
 }
 
 // The shown extremes for DataKind; false when DataKind names no kind or the
@@ -182,8 +182,8 @@ int PlotDayOfYear(int dayOffset) {
 }
 
 int FormatPlotValueLabel(double value, int mode, wchar_t* buffer, int capacity) {
-    if (mode == 1) return FormatTimeOfDayLabel(value, buffer, capacity);
-    if (mode == 9) return FormatHoursLabel(value, buffer, capacity);
+    if (mode == kModeTime) return FormatTimeOfDayLabel(value, buffer, capacity);
+    if (mode == kModeHours) return FormatHoursLabel(value, buffer, capacity);
     return FormatText(buffer, capacity, L" %4.1f", value);
 }
 

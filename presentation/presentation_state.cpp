@@ -2,7 +2,7 @@
 
 #include "suntimes/sun_times_series.h"
 
-int plotView = 1;
+int plotView = kViewPlot;
 int DataKind = kDataTime;
 double siteLatitude = 40.6883;
 double siteLongitude = -75.2164;

@@ -12,17 +12,17 @@ namespace {
 
 const wchar_t* PlotKindTitle(int mode) {
     switch (mode) {
-    case 1:
+    case kModeTime:
         return L"Time of Day";
-    case 2:
+    case kModeVelocity:
         return L"Velocity: Time Delta: Sec/Day)";
-    case 4:
+    case kModeAcceleration:
         return L"Acceleration: Time Velocity Delta: Sec*Sec/Day";
-    case 9:
+    case kModeHours:
         return L"Length in Hours";
-    case 10:
+    case kModeHourVelocity:
         return L"Velocity: Hours Delta: Sec/Day";
-    case 12:
+    case kModeHourAcceleration:
         return L"Acceleration: Hour Velocity Delta: Sec*Sec/Day";
     default:
         return L"";
@@ -55,23 +55,23 @@ int FormatPlotKindLine(wchar_t* buffer, int capacity) {
 
 bool PlotPointValue(const SunEvent& event, int mode, double* value) {
     switch (mode) {
-    case 1:
+    case kModeTime:
         *value =
             event.localTm.tm_hour + event.localTm.tm_min / 60.0 + event.localTm.tm_sec / 3600.0;
         return true;
-    case 2:
+    case kModeVelocity:
         *value = event.velocity;
         return true;
-    case 4:
+    case kModeAcceleration:
         *value = event.acceleration;
         return true;
-    case 9:
+    case kModeHours:
         *value = event.length;
         return true;
-    case 10:
+    case kModeHourVelocity:
         *value = event.lengthVelocity;
         return true;
-    case 12:
+    case kModeHourAcceleration:
         *value = event.lengthAcceleration;
         return true;
     default:

@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "datetime/date_time_format.h"
+#include "presentation/event_captions.h"
 #include "support/system_services.h"
 #include "presentation/presentation_state.h"
 #include "support/bounded_format.h"
@@ -50,33 +51,34 @@ class TableText {
 };
 
 const wchar_t* TitleText(int mode, int view) {
-    const bool plot = view == 1;
+    const bool plot = view == kViewPlot;
     switch (mode) {
-    case 1:
-    case 2:
-    case 4:
+    case kModeTime:
+    case kModeVelocity:
+    case kModeAcceleration:
         if (plot) return L" Dawn(Red)/Sunrise(Orange)/Sunset(Cyan)/Dusk(Blue): %d\r\n";
-        if (mode == 1) return L" Time of Day\r\n";
-        if (mode == 2) return L" Velocity: Time Delta: Sec/Day\r\n";
+        if (mode == kModeTime) return L" Time of Day\r\n";
+        if (mode == kModeVelocity) return L" Velocity: Time Delta: Sec/Day\r\n";
         return L" Acceleration: Time Velocity Delta: Sec*Sec/Day\r\n";
-    case 9:
-    case 10:
-    case 12:
+    case kModeHours:
+    case kModeHourVelocity:
+    case kModeHourAcceleration:
         if (plot) return L" Dawn-Dusk(Red)/Daylight(Orange)/Night(Cyan)/Dusk-Dawn(Blue): %d\r\n";
-        if (mode == 9) return L" Length in Hours\r\n";
-        if (mode == 10) return L" Velocity: Hours Delta: Sec/Day\r\n";
+        if (mode == kModeHours) return L" Length in Hours\r\n";
+        if (mode == kModeHourVelocity) return L" Velocity: Hours Delta: Sec/Day\r\n";
         return L" Acceleration: Hours Velocity Delta: Sec*Sec/Day\r\n";
     default:
         return L"";
     }
 }
 
-const wchar_t* ColumnHeading(int column, bool lengths) {
-    static const wchar_t* const kEvents[kSunEventCount] = {L"Dawn   ", L"Sunrise ", L"Sunset  ",
-                                                           L"Dusk   "};
-    static const wchar_t* const kPeriods[kSunEventCount] = {L"Dawn-Dusk", L"Daylight", L"Night  ",
-                                                            L"Dusk-Dawn"};
-    return lengths ? kPeriods[column] : kEvents[column];
+// A column's heading: its caption, left-aligned in the width that lines it
+// up with the cells below.
+void FormatColumnHeading(int column, bool lengths, wchar_t* heading) {
+    static const int kEventWidths[kSunEventCount] = {7, 8, 8, 7};
+    static const int kPeriodWidths[kSunEventCount] = {9, 8, 7, 9};
+    FormatText(heading, kCellLength, L"%-*ls", (lengths ? kPeriodWidths : kEventWidths)[column],
+               EventCaption(column, lengths));
 }
 
 // Decimal hours as h:mm:ss, the seconds truncated.
@@ -100,23 +102,23 @@ void FormatCell(const SunEvent& event, int mode, wchar_t* cell) {
         return;
     }
     switch (mode) {
-    case 1:
+    case kModeTime:
         FormatEventTimeOfDay(event.localTm);
         CopyText(cell, kCellLength, DateTimeText());
         break;
-    case 2:
+    case kModeVelocity:
         FormatText(cell, kCellLength, L"%d", event.velocity);
         break;
-    case 4:
+    case kModeAcceleration:
         FormatText(cell, kCellLength, L"%d", event.acceleration);
         break;
-    case 9:
+    case kModeHours:
         FormatHours(event.length, cell);
         break;
-    case 10:
+    case kModeHourVelocity:
         FormatText(cell, kCellLength, L"%d", event.lengthVelocity);
         break;
-    case 12:
+    case kModeHourAcceleration:
         FormatText(cell, kCellLength, L"%d", event.lengthAcceleration);
         break;
     default:
@@ -142,7 +144,11 @@ void WriteTable(TableText& out, const wchar_t* lineEnd) {
     const bool lengths = s.showLengths != 0;
     out.PutFormatted(L"%10ls", L"Date   ");
     for (int k = 0; k < kSunEventCount; ++k)
-        if (s.showEvent[k]) out.PutFormatted(L"%13ls", ColumnHeading(k, lengths));
+        if (s.showEvent[k]) {
+            wchar_t heading[kCellLength];
+            FormatColumnHeading(k, lengths, heading);
+            out.PutFormatted(L"%13ls", heading);
+        }
     out.Put(lineEnd);
 
     const int mode = PresentationMode();

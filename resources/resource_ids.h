@@ -34,6 +34,7 @@
 
 // Menu and toolbar commands
 #define IDM_ABOUT 104
+#define IDM_TEMPLATE_EXIT 105 // the stock exit command of a new program's menu; none here
 #define IDM_HELP_FILE_MENU 1081
 #define IDM_HELP_COMMAND_LINE 1082
 #define IDM_HELP_INTERNET 1083
@@ -70,7 +71,8 @@
 #define IDM_MODE_TIMES 32795
 #define IDM_MODE_LENGTHS 32796
 
-// Controls of the main window
+// Controls of the main window (and the identifier of static controls, -1)
+#define IDC_STATIC_CONTROL 0xFFFF
 #define IDC_STATUS_BAR 3
 #define IDC_TEXT_VIEW 1123
 

@@ -5,10 +5,6 @@
 
 namespace {
 
-const int kDefaultMainLeft = 75;
-const int kDefaultMainWidth = 700;
-const int kDefaultMainHeight = 550;
-
 int copyNumber = -1;
 
 void ScreenSize(int32_t* width, int32_t* height) {

@@ -8,6 +8,9 @@
 
 enum { kPositionCount = 16 };
 
+// The main window's place and size when none is remembered.
+enum { kDefaultMainLeft = 75, kDefaultMainWidth = 700, kDefaultMainHeight = 550 };
+
 enum PositionEntry {
     kPositionMainWindow = 0,
     kPositionSelectionDialog = 1,

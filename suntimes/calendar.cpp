@@ -4,14 +4,8 @@
 #include "support/system_services.h"
 #include "suntimes/sun_times_series.h"
 
-const unsigned char MonthLengthsCommon[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-const unsigned char MonthLengthsLeap[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 const unsigned char* currentMonthLengths = MonthLengthsCommon;
 int32_t currentLastDayIndex = 364;
-
-bool IsLeapYear(int32_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
 
 void DecideLeapYear(int32_t year) {
     bool leap = IsLeapYear(year);

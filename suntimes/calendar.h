@@ -6,14 +6,12 @@
 
 #include <cstdint>
 
+#include "support/gregorian.h"
 #include "support/platform_types.h"
 
-extern const unsigned char MonthLengthsCommon[12];
-extern const unsigned char MonthLengthsLeap[12];
 extern const unsigned char* currentMonthLengths;
 extern int32_t currentLastDayIndex; // 365 in a leap year, 364 otherwise
 
-bool IsLeapYear(int32_t year);
 // Chooses the month-length table and the last day index for the year.
 void DecideLeapYear(int32_t year);
 // The current UTC year.

@@ -12,8 +12,10 @@ enum { kSunEventCount = 4, kSeriesDays = 366 };
 // ("Never Sets") the event's zenith all day.
 enum { kPolarNeverSets = -1, kPolarNormal = 0, kPolarNeverRises = 1 };
 
-// Presentation selectors: the data kind and the lengths flag combine by OR.
-enum { kDataTime = 1, kDataVelocity = 2, kDataAcceleration = 4, kShowLengths = 8 };
+// Presentation selectors: the data kind and the lengths flag combine by OR
+// into the presentation mode (presentation/presentation_state.h).
+enum DataKindFlag { kDataTime = 1, kDataVelocity = 2, kDataAcceleration = 4 };
+enum { kShowLengths = 8 };
 
 struct SunEvent {
     int64_t utcTime;    // seconds since 1970-01-01 00:00:00 UTC

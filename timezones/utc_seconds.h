@@ -3,15 +3,11 @@
 
 #include <cstdint>
 
+#include "support/gregorian.h"
 #include "support/platform_types.h"
 
 // The largest time the clock functions accept: 3000-12-31 23:59:59 UTC.
 constexpr int64_t kLastClockSecond = 32535215999LL;
-
-// Days since 1970-01-01 of a civil date (any year; month 1-12).
-int64_t DaysFromCivil(int64_t year, int month, int day);
-// The civil date of a day count since 1970-01-01.
-void CivilFromDays(int64_t days, int64_t* year, int* month, int* day);
 
 // Like _mkgmtime64: normalises out-of-range fields (writing them back, with
 // weekday, day of year and tm_isdst 0), returns -1 (fields untouched) when

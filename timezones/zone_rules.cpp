@@ -1,17 +1,9 @@
 #include "timezones/zone_rules.h"
 
+#include "support/gregorian.h"
 #include "timezones/utc_seconds.h"
 
 namespace {
-
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int MonthLength(int year, int month) {
-    static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return (month == 2 && IsLeapYear(year)) ? 29 : kLengths[month - 1];
-}
 
 // Compares a local time with a change date of the record: -1 before, 0 at,
 // 1 after. A recurring date (wYear 0) is the wDay-th wDayOfWeek of the month,
@@ -23,7 +15,7 @@ int CompareWithChangeDate(const SYSTEMTIME& date, const SYSTEMTIME& change) {
     if (change.wYear == 0) {
         int first = (6 + change.wDayOfWeek - date.wDayOfWeek + date.wDay) % 7 + 1;
         limitDay = first + 7 * (change.wDay - 1);
-        if (limitDay > MonthLength(date.wYear, date.wMonth)) limitDay -= 7;
+        if (limitDay > DaysInMonth(date.wYear, date.wMonth)) limitDay -= 7;
     } else {
         limitDay = change.wDay;
     }
@@ -43,7 +35,7 @@ bool IsValidChangeDate(const SYSTEMTIME& change) {
 bool IsValidUtc(const SYSTEMTIME& t) {
     if (t.wYear < 1601 || t.wYear > 30827) return false;
     if (t.wMonth < 1 || t.wMonth > 12) return false;
-    if (t.wDay < 1 || t.wDay > MonthLength(t.wYear, t.wMonth)) return false;
+    if (t.wDay < 1 || t.wDay > DaysInMonth(t.wYear, t.wMonth)) return false;
     return t.wHour <= 23 && t.wMinute <= 59 && t.wSecond <= 59 && t.wMilliseconds <= 999;
 }
 

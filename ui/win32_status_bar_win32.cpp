@@ -9,6 +9,7 @@
 #include "resources/resource_ids.h"
 #include "support/bounded_format.h"
 #include "support/error_report.h"
+#include "ui/win32_status_bar.h"
 #include "ui/win32_support.h"
 
 HWND statusBarWindow = nullptr;

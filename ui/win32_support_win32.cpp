@@ -1,4 +1,5 @@
 // Fonts, wait cursor, message pump and the status line.
+#include "ui/win32_status_bar.h"
 #include "ui/win32_support.h"
 
 #include <commctrl.h>

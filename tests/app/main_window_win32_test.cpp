@@ -10,7 +10,11 @@
 #include <tuple>
 #include <vector>
 
+#include "app/bars.h"
+#include "app/commands.h"
 #include "app/main_window.h"
+#include "app/repaint.h"
+#include "app/selection_range.h"
 #include "app/program_state.h"
 #include "app/selection_dialog.h"
 #include "app/zoom_pan.h"
@@ -25,6 +29,7 @@
 #include "suntimes/sun_times_series.h"
 #include "timezones/time_zone_catalogue.h"
 #include "timezones/time_zone_registry.h"
+#include "ui/win32_status_bar.h"
 #include "ui/win32_support.h"
 #include "ui/win32_toolbars.h"
 #include "ui/ui_test_window.h"

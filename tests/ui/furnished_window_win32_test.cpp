@@ -7,6 +7,7 @@
 
 #include "resources/resource_ids.h"
 #include "support/error_report.h"
+#include "ui/win32_status_bar.h"
 #include "ui/win32_support.h"
 #include "ui/win32_toolbars.h"
 #include "ui_test_window.h"

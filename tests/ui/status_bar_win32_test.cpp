@@ -1,3 +1,4 @@
+#include "ui/win32_status_bar.h"
 #include "ui/win32_support.h"
 
 #include <gtest/gtest.h>

@@ -12,7 +12,11 @@
 #include <cwchar>
 #include <vector>
 
+#include "app/bars.h"
+#include "app/commands.h"
 #include "app/main_window.h"
+#include "app/repaint.h"
+#include "app/selection_range.h"
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
 #include "resources/resource_ids.h"

@@ -29,6 +29,8 @@ struct YearZones {
     unsigned char recordOfDay[kSeriesDays] = {};
 };
 bool ResolveZone(const YearRequest& request, YearZones* zones, std::wstring* error);
+// A fixed offset in minutes west of UTC: one record without daylight time.
+bool FixedBiasZone(int bias, YearZones* zones);
 
 // Computes the year into `days` (index = day of year); returns the last day
 // index, or 0 after the engine reported an error.

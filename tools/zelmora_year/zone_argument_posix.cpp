@@ -4,8 +4,6 @@
 #include "timezones/zoneinfo_zone.h"
 #include "tools/zelmora_year/year_table.h"
 
-bool FixedBiasZone(int bias, YearZones* zones);
-
 // --tz names a zone of the system's zoneinfo database ("America/New_York").
 bool ResolveZone(const YearRequest& request, YearZones* zones, std::wstring* error) {
     if (request.haveBias) return FixedBiasZone(request.bias, zones);

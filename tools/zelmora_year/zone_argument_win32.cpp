@@ -4,8 +4,6 @@
 #include "timezones/time_zone_registry.h"
 #include "tools/zelmora_year/year_table.h"
 
-bool FixedBiasZone(int bias, YearZones* zones);
-
 // --tz names a key of the registry's zone database ("Eastern Standard Time").
 bool ResolveZone(const YearRequest& request, YearZones* zones, std::wstring* error) {
     if (request.haveBias) return FixedBiasZone(request.bias, zones);
