@@ -19,7 +19,6 @@
 #include "app/program_state.h"
 #include "app/selection_dialog.h"
 #include "locations/location_choice.h"
-#include "locations/location_table.h"
 #include "locations/table_walk.h"
 #include "presentation/presentation_state.h"
 #include "resources/resource_ids.h"
@@ -30,48 +29,44 @@
 
 namespace {
 
-const wchar_t kCaption[] = L"Latitude and Longitude Selection by Location";
+using Texts = std::pair<std::wstring, std::wstring>;
+using Place = std::pair<double, double>;
+const Place kNoChange{-999, -999};
 
-// What the user does while the dialog runs; set by RunDialog for its timer.
-std::function<void(HWND)>* script = nullptr;
+// What the user does while the dialog runs, once the modal loop runs.
+std::function<void(HWND)> userActs;
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
     wchar_t caption[64] = L"";
     GetWindowTextW(window, caption, 64);
-    if (std::wcscmp(caption, kCaption) != 0 || !IsWindowVisible(window)) return TRUE;
+    if (std::wcscmp(caption, L"Latitude and Longitude Selection by Location") != 0) return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
 
-// Runs once the modal loop runs: the script acts, and a script that stopped
-// early (a failed assertion) still leaves no dialog open.
 void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
     ASSERT_NE(dialog, nullptr);
     if (const char* hold = std::getenv("ZELMORA_DIALOG_SHOW_MS")) {
-        const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(hold));
         MSG message;
-        while (GetTickCount() < until) {
+        for (DWORD until = GetTickCount() + std::atoi(hold); GetTickCount() < until; Sleep(10))
             while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
                 DispatchMessageW(&message);
-            Sleep(10);
-        }
     }
-    (*script)(dialog);
+    userActs(dialog);
+    // A failed assertion that stopped the user early still leaves no dialog open.
     if (locationChoice.ready) SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
-// Opens the dialog (or lets `open` do it) and hands it to `act` once it shows.
-INT_PTR RunDialog(const std::function<void(HWND)>& act, const std::function<INT_PTR()>& open) {
-    std::function<void(HWND)> copy = act;
-    script = &copy;
+// `open` starts the modal dialog; `acts` is what the user does in it.
+INT_PTR WithDialog(const std::function<INT_PTR()>& open, std::function<void(HWND)> acts) {
+    userActs = std::move(acts);
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, ActOnDialog);
-    const INT_PTR result = open();
+    const INT_PTR button = open();
     KillTimer(nullptr, timer);
-    script = nullptr;
-    return result;
+    return button;
 }
 
 std::wstring Text(HWND dialog, int id) {
@@ -79,52 +74,58 @@ std::wstring Text(HWND dialog, int id) {
     GetDlgItemTextW(dialog, id, text, 64);
     return text;
 }
-int Selected(HWND dialog, int listId) {
-    return static_cast<int>(SendDlgItemMessageW(dialog, listId, CB_GETCURSEL, 0, 0));
+LRESULT List(HWND dialog, int listId, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendDlgItemMessageW(dialog, listId, message, wParam, lParam);
 }
 std::wstring Item(HWND dialog, int listId, int index) {
     wchar_t text[128] = L"";
-    if (SendDlgItemMessageW(dialog, listId, CB_GETLBTEXTLEN, index, 0) < 128)
-        SendDlgItemMessageW(dialog, listId, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    if (List(dialog, listId, CB_GETLBTEXTLEN, index) < 128)
+        List(dialog, listId, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
     return text;
 }
-int Count(HWND dialog, int listId) {
-    return static_cast<int>(SendDlgItemMessageW(dialog, listId, CB_GETCOUNT, 0, 0));
+int Selected(HWND dialog, int listId) {
+    return static_cast<int>(List(dialog, listId, CB_GETCURSEL));
 }
-
-// The user selects an entry of a list; the list tells the dialog.
+// The user selects an entry of a list, which tells the dialog.
 void Choose(HWND dialog, int listId, int index) {
-    SendDlgItemMessageW(dialog, listId, CB_SETCURSEL, index, 0);
+    List(dialog, listId, CB_SETCURSEL, index);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, listId)));
 }
 void ChooseCategory(HWND dialog, const wchar_t* header) {
-    const int index = static_cast<int>(SendDlgItemMessageW(
-        dialog, IDC_LOC_CATEGORY, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(header)));
-    ASSERT_GE(index, 0);
-    Choose(dialog, IDC_LOC_CATEGORY, index);
+    Choose(dialog, IDC_LOC_CATEGORY,
+           static_cast<int>(List(dialog, IDC_LOC_CATEGORY, CB_FINDSTRINGEXACT, -1,
+                                 reinterpret_cast<LPARAM>(header))));
 }
 void Press(HWND dialog, int buttonId) {
     SendMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
 }
 
-// The read-only fields write a coordinate with "%g".
-std::wstring Shown(double value) {
-    wchar_t text[32];
-    swprintf(text, 32, L"%g", value);
-    return text;
-}
-std::pair<std::wstring, std::wstring> Fields(HWND dialog) {
+Texts Fields(HWND dialog) {
     return {Text(dialog, IDC_LOC_LATITUDE), Text(dialog, IDC_LOC_LONGITUDE)};
 }
-std::pair<std::wstring, std::wstring> FieldsOf(int row) {
-    return {Shown(kLocationTable[row].latitude), Shown(kLocationTable[row].longitude)};
+// The read-only fields write a coordinate with "%g".
+Texts FieldsOf(int row) {
+    wchar_t latitude[32], longitude[32];
+    swprintf(latitude, 32, L"%g", kLocationTable[row].latitude);
+    swprintf(longitude, 32, L"%g", kLocationTable[row].longitude);
+    return {latitude, longitude};
 }
-
-RECT WindowRect(HWND window) {
+Place CoordinatesOf(int row) {
+    return {kLocationTable[row].latitude, kLocationTable[row].longitude};
+}
+// What the caller of the dialog takes.
+Place Result() {
+    Place place;
+    return TakeChosenLocation(&place.first, &place.second) ? place : kNoChange;
+}
+POINT TopLeft(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return rect;
+    return {rect.left, rect.top};
+}
+bool operator==(POINT a, POINT b) {
+    return a.x == b.x && a.y == b.y;
 }
 
 const int kStart = 1;
@@ -135,8 +136,8 @@ const int kTexas = kAbilene - 1;
 class LocationDialogTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_GE(kTokyo, 0);
-        ASSERT_GE(kAbilene, 0);
+        ASSERT_GT(kTokyo, 0);
+        ASSERT_GT(kAbilene, 0);
         programInstance = GetModuleHandleW(nullptr);
         textColor = GetSysColor(COLOR_WINDOWTEXT);
         windowColor = GetSysColor(COLOR_WINDOW);
@@ -153,163 +154,101 @@ class LocationDialogTest : public ::testing::Test {
         plotRect = RECT{0, 0, 400, 300};
         ResetPositions();
         ResetLocationChoice();
-        TakePendingError();
     }
     void TearDown() override {
-        if (SelectionDialogWindow() != nullptr) DestroyWindow(SelectionDialogWindow());
         DestroyWindow(owner);
         mainWindow = nullptr;
         ResetPositions();
         ResetLocationChoice();
         EXPECT_FALSE(HasPendingError());
     }
-    INT_PTR Run(const std::function<void(HWND)>& act) {
-        return RunDialog(act, [this] { return RunLocationDialog(owner); });
+    INT_PTR Run(std::function<void(HWND)> acts) {
+        return WithDialog([this] { return RunLocationDialog(owner); }, std::move(acts));
     }
-    // The result as the caller takes it; "none" when nothing changes.
-    static std::pair<double, double> Result() {
-        double latitude = 0, longitude = 0;
-        if (!TakeChosenLocation(&latitude, &longitude)) return {-999, -999};
-        return {latitude, longitude};
-    }
-    static std::pair<double, double> CoordinatesOf(int row) {
-        return {kLocationTable[row].latitude, kLocationTable[row].longitude};
-    }
-
     HWND owner = nullptr;
 };
 
-TEST_F(LocationDialogTest, FirstOpeningShowsTheStartPlaceUnderTheFirstCategory) {
+TEST_F(LocationDialogTest, FirstOpeningThenCategoriesAndPlacesAsAUserPicksThem) {
     const std::vector<TableCategory> categories = ReadCategories();
     const INT_PTR button = Run([&](HWND dialog) {
-        EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);
         // At the owner's right edge, 85 pixels below its top.
-        const RECT o = WindowRect(owner), d = WindowRect(dialog);
-        EXPECT_EQ(std::make_pair(d.left, d.top), std::make_pair(o.right, o.top + 85));
-
+        RECT o{};
+        GetWindowRect(owner, &o);
+        EXPECT_TRUE(TopLeft(dialog) == POINT({o.right, o.top + 85}));
         // Every row up to the end, headers and blanks too; every header once more.
-        ASSERT_EQ(Count(dialog, IDC_LOC_LIST), kLocationRowCount - 1);
+        ASSERT_EQ(List(dialog, IDC_LOC_LIST, CB_GETCOUNT), kLocationRowCount - 1);
         for (int row = 0; row < kLocationRowCount - 1; ++row)
             ASSERT_EQ(Item(dialog, IDC_LOC_LIST, row), kLocationTable[row].name) << row;
-        ASSERT_EQ(Count(dialog, IDC_LOC_CATEGORY), static_cast<int>(categories.size()));
+        ASSERT_EQ(List(dialog, IDC_LOC_CATEGORY, CB_GETCOUNT), LRESULT(categories.size()));
         for (size_t i = 0; i < categories.size(); ++i)
-            EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, static_cast<int>(i)), categories[i].header);
-
-        EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, Selected(dialog, IDC_LOC_CATEGORY)),
-                  L"Special Locations");
+            EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, int(i)), categories[i].header);
+        EXPECT_EQ(Selected(dialog, IDC_LOC_CATEGORY), 0);
         EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), kStart);
-        EXPECT_EQ(Fields(dialog),
-                  std::make_pair(std::wstring(L"40.6883"), std::wstring(L"-75.2164")));
-        // Typing into the fields changes nothing.
-        for (int id : {IDC_LOC_LATITUDE, IDC_LOC_LONGITUDE})
+        EXPECT_EQ(Fields(dialog), Texts(L"40.6883", L"-75.2164"));
+        for (int id : {IDC_LOC_LATITUDE, IDC_LOC_LONGITUDE}) // typing changes nothing
             SendMessageW(GetDlgItem(dialog, id), WM_CHAR, L'7', 1);
         EXPECT_EQ(Fields(dialog), FieldsOf(kStart));
+
+        // A category only moves the location list to its header.
+        for (auto [header, first] :
+             {std::make_pair(L"World Capitals, Alphabetical by Country", L"Afghanistan, Kabul"),
+              std::make_pair(L"Alabama Airport Cities", L"[ANB] Anniston, AL"),
+              std::make_pair(L"Texas Airport Cities", L"[ABI] Abilene, TX")}) {
+            ChooseCategory(dialog, header);
+            EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, Selected(dialog, IDC_LOC_CATEGORY)), header);
+            EXPECT_EQ(Item(dialog, IDC_LOC_LIST, Selected(dialog, IDC_LOC_LIST)), header);
+            EXPECT_EQ(Item(dialog, IDC_LOC_LIST, Selected(dialog, IDC_LOC_LIST) + 1), first);
+            EXPECT_EQ(Fields(dialog), FieldsOf(kStart));
+            EXPECT_EQ(locationChoice.locationIndex, kStart);
+        }
+        // A place shows its coordinates; a header or blank picked after it keeps them.
+        const std::pair<int, int> picks[] = {
+            {kAbilene, kAbilene}, {kTexas, kAbilene}, {kTexas - 1, kAbilene},
+            {kTokyo, kTokyo},     {0, kTokyo},        {kAbilene, kAbilene}};
+        for (auto [row, shown] : picks) {
+            Choose(dialog, IDC_LOC_LIST, row);
+            EXPECT_EQ(Fields(dialog), FieldsOf(shown)) << row;
+        }
         Press(dialog, IDC_LOC_DONE);
     });
     EXPECT_EQ(button, IDC_LOC_DONE);
-    EXPECT_EQ(Result(), CoordinatesOf(kStart));
+    EXPECT_EQ(Result(), CoordinatesOf(kAbilene));
 }
 
-// A category only moves the location list to its header: the coordinates,
-// the result and the place to reopen at stay.
-TEST_F(LocationDialogTest, ACategoryMovesTheListToItsHeaderAndNothingElse) {
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"Texas Airport Cities", L"[ABI] Abilene, TX"},
-        {L"World Capitals, Alphabetical by Country", L"Afghanistan, Kabul"},
-        {L"Alabama Airport Cities", L"[ANB] Anniston, AL"},
+// Each opening starts where the last one left the list, its category and
+// its window; Cancel, or a header left picked, change nothing.
+TEST_F(LocationDialogTest, ReopeningStartsWhereTheLastOpeningLeftOff) {
+    struct Opening {
+        int category, row; // what the opening shows selected
+        Texts fields;      // and in its fields
+        int pick, button;  // what the user picks, and the button pressed
+        Place result;
     };
-    for (const auto& [header, firstPlace] : cases) {
-        SCOPED_TRACE(std::string(header, header + std::wcslen(header)));
-        Run([&](HWND dialog) {
-            ChooseCategory(dialog, header);
-            EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, Selected(dialog, IDC_LOC_CATEGORY)), header);
-            const int at = Selected(dialog, IDC_LOC_LIST);
-            EXPECT_EQ(Item(dialog, IDC_LOC_LIST, at), header);
-            EXPECT_EQ(Item(dialog, IDC_LOC_LIST, at + 1), firstPlace);
-            EXPECT_EQ(Fields(dialog), FieldsOf(kStart));
-            Press(dialog, IDC_LOC_DONE);
+    const Opening openings[] = {
+        {0, kStart, FieldsOf(kStart), kTokyo, IDCANCEL, kNoChange},
+        {0, kTokyo, FieldsOf(kTokyo), kTexas, IDC_LOC_DONE, CoordinatesOf(kTokyo)},
+        {0, kTexas, {L"0", L"0"}, -1, IDC_LOC_DONE, kNoChange},
+    };
+    POINT where = {300, 200};
+    for (const Opening& opening : openings) {
+        const INT_PTR button = Run([&](HWND dialog) {
+            EXPECT_TRUE(&opening == openings || TopLeft(dialog) == where);
+            EXPECT_EQ(Selected(dialog, IDC_LOC_CATEGORY), opening.category);
+            EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), opening.row);
+            EXPECT_EQ(Fields(dialog), opening.fields);
+            if (opening.pick >= 0) Choose(dialog, IDC_LOC_LIST, opening.pick);
+            where = {where.x + 10, where.y + 5};
+            SetWindowPos(dialog, nullptr, where.x, where.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            Press(dialog, opening.button);
         });
-        EXPECT_EQ(Result(), CoordinatesOf(kStart));
-        EXPECT_EQ(locationChoice.categoryIndex, FindCategory(header));
-        EXPECT_EQ(locationChoice.locationIndex, kStart);
+        EXPECT_EQ(button, opening.button);
+        EXPECT_EQ(Result(), opening.result);
+        const PositionRect& kept = windowPositions[kPositionLocationDialog];
+        EXPECT_TRUE(POINT({kept.left, kept.top}) == where);
     }
 }
 
-// A place shows its coordinates; a header or a blank picked after it keeps
-// them, and "Done" takes them.
-TEST_F(LocationDialogTest, PickedPlacesShowTheirCoordinatesAndHeadersOrBlanksKeepThem) {
-    const INT_PTR button = Run([&](HWND dialog) {
-        ChooseCategory(dialog, L"Texas Airport Cities");
-        const std::pair<int, int> steps[] = {
-            {kAbilene, kAbilene}, {kTexas, kAbilene}, {kTexas - 1, kAbilene},
-            {kTokyo, kTokyo},     {0, kTokyo},
-        };
-        for (const auto& [row, shown] : steps) {
-            Choose(dialog, IDC_LOC_LIST, row);
-            EXPECT_EQ(Fields(dialog), FieldsOf(shown)) << row;
-            EXPECT_EQ(locationChoice.locationIndex, row);
-        }
-        Choose(dialog, IDC_LOC_LIST, kAbilene);
-        Press(dialog, IDC_LOC_DONE);
-    });
-    EXPECT_EQ(button, IDC_LOC_DONE);
-    EXPECT_EQ(Result(), CoordinatesOf(kAbilene));
-}
-
-TEST_F(LocationDialogTest, CancelKeepsTheLocationButNotWhereTheListWasLeft) {
-    const INT_PTR button = Run([&](HWND dialog) {
-        Choose(dialog, IDC_LOC_LIST, kTokyo);
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(button, IDCANCEL);
-    EXPECT_EQ(Result(), std::make_pair(-999.0, -999.0));
-    // The next opening shows the place the list was left at.
-    Run([&](HWND dialog) {
-        EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), kTokyo);
-        EXPECT_EQ(Fields(dialog), FieldsOf(kTokyo));
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(Result(), std::make_pair(-999.0, -999.0));
-}
-
-TEST_F(LocationDialogTest, ReopensAtTheLastPlaceCategoryAndPosition) {
-    Run([&](HWND dialog) {
-        ChooseCategory(dialog, L"Texas Airport Cities");
-        Choose(dialog, IDC_LOC_LIST, kAbilene);
-        SetWindowPos(dialog, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        Press(dialog, IDC_LOC_DONE);
-    });
-    const PositionRect& kept = windowPositions[kPositionLocationDialog];
-    EXPECT_EQ(std::make_pair(kept.left, kept.top), std::make_pair(300, 200));
-    const INT_PTR button = Run([&](HWND dialog) {
-        const RECT where = WindowRect(dialog);
-        EXPECT_EQ(std::make_pair(where.left, where.top), std::make_pair(300L, 200L));
-        EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, Selected(dialog, IDC_LOC_CATEGORY)),
-                  L"Texas Airport Cities");
-        EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), kAbilene);
-        EXPECT_EQ(Fields(dialog), FieldsOf(kAbilene));
-        Press(dialog, IDC_LOC_DONE);
-    });
-    EXPECT_EQ(button, IDC_LOC_DONE);
-    EXPECT_EQ(Result(), CoordinatesOf(kAbilene));
-}
-
-// Left on a header, the list reopens there with 0 and 0, which change nothing.
-TEST_F(LocationDialogTest, LeftOnAHeaderTheNextOpeningChangesNothing) {
-    Run([&](HWND dialog) {
-        Choose(dialog, IDC_LOC_LIST, kTexas);
-        Press(dialog, IDC_LOC_DONE);
-    });
-    EXPECT_EQ(Result(), CoordinatesOf(kStart)); // what the first opening showed
-    Run([&](HWND dialog) {
-        EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), kTexas);
-        EXPECT_EQ(Fields(dialog), std::make_pair(std::wstring(L"0"), std::wstring(L"0")));
-        Press(dialog, IDC_LOC_DONE);
-    });
-    EXPECT_EQ(Result(), std::make_pair(-999.0, -999.0));
-}
-
-// "Locations" in the selection dialog: it hides while the place is picked,
+// "Locations" in the selection dialog: it hides while a place is picked,
 // then shows the place in its fields and computes the year there.
 TEST_F(LocationDialogTest, TheSelectionDialogShowsAndComputesThePlacePicked) {
     siteLatitude = 40.6883;
@@ -319,44 +258,26 @@ TEST_F(LocationDialogTest, TheSelectionDialogShowsAndComputesThePlacePicked) {
     OpenSelectionDialog();
     HWND selection = SelectionDialogWindow();
     ASSERT_NE(selection, nullptr);
-    auto pressLocations = [&] {
-        Press(selection, IDC_SEL_LOCATIONS);
-        return INT_PTR(0);
-    };
-    auto field = [&](int id) { return Text(selection, id); };
-    auto fixed = [](double value) {
-        wchar_t text[64];
-        FormatCoordinate(value, text, 64);
-        return std::wstring(text);
-    };
-
-    RunDialog(
-        [&](HWND dialog) {
-            EXPECT_FALSE(IsWindowVisible(selection));
-            ChooseCategory(dialog, L"Texas Airport Cities");
-            Choose(dialog, IDC_LOC_LIST, kAbilene);
-            Press(dialog, IDC_LOC_DONE);
-        },
-        pressLocations);
-    EXPECT_TRUE(IsWindowVisible(selection));
-    EXPECT_EQ(std::make_pair(siteLatitude, siteLongitude), CoordinatesOf(kAbilene));
-    EXPECT_EQ(field(IDC_SEL_LATITUDE), fixed(kLocationTable[kAbilene].latitude));
-    EXPECT_EQ(field(IDC_SEL_LONGITUDE), fixed(kLocationTable[kAbilene].longitude));
-    EXPECT_EQ(sunTimesSeries.records[0].latitude, kLocationTable[kAbilene].latitude);
-    EXPECT_EQ(sunTimesSeries.records[0].longitude, kLocationTable[kAbilene].longitude);
-
-    // Cancel: the place, the fields and the series stay.
-    RunDialog(
-        [&](HWND dialog) {
-            Choose(dialog, IDC_LOC_LIST, kTokyo);
-            Press(dialog, IDCANCEL);
-        },
-        pressLocations);
-    EXPECT_TRUE(IsWindowVisible(selection));
-    EXPECT_EQ(std::make_pair(siteLatitude, siteLongitude), CoordinatesOf(kAbilene));
-    EXPECT_EQ(field(IDC_SEL_LATITUDE), fixed(kLocationTable[kAbilene].latitude));
-    EXPECT_EQ(sunTimesSeries.records[0].latitude, kLocationTable[kAbilene].latitude);
-
+    const std::pair<int, int> uses[] = {{kAbilene, IDC_LOC_DONE}, {kTokyo, IDCANCEL}};
+    for (auto [pick, button] : uses) {
+        WithDialog(
+            [&] { return SendMessageW(GetDlgItem(selection, IDC_SEL_LOCATIONS), BM_CLICK, 0, 0); },
+            [&](HWND dialog) {
+                EXPECT_FALSE(IsWindowVisible(selection));
+                Choose(dialog, IDC_LOC_LIST, pick);
+                Press(dialog, button);
+            });
+        // Abilene both times: Cancel changes nothing.
+        EXPECT_TRUE(IsWindowVisible(selection));
+        EXPECT_EQ(Place(siteLatitude, siteLongitude), CoordinatesOf(kAbilene));
+        wchar_t fixed[64];
+        FormatCoordinate(siteLatitude, fixed, 64);
+        EXPECT_EQ(Text(selection, IDC_SEL_LATITUDE), fixed);
+        FormatCoordinate(siteLongitude, fixed, 64);
+        EXPECT_EQ(Text(selection, IDC_SEL_LONGITUDE), fixed);
+        EXPECT_EQ(Place(sunTimesSeries.records[0].latitude, sunTimesSeries.records[0].longitude),
+                  CoordinatesOf(kAbilene));
+    }
     DestroyWindow(selection);
     ClearTimeZoneCatalogue();
     ResetSunTimesSeries();

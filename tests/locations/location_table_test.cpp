@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cwctype>
-#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -17,15 +15,8 @@
 
 namespace {
 
-std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
-
-// Lower case without accents: the order of an alphabetical list. Letters of
-// Latin-1 and Latin Extended-A map to their base letter ("." where none).
+// Lower case without accents, the order of an alphabetical list: letters of
+// Latin-1 and Latin Extended-A become their base letter ("." where none).
 std::wstring Folded(const std::wstring& text) {
     static const char kBase[] =
         "aaaaaa.ceeeeiiii.nooooo..uuuuy..aaaaaa.ceeeeiiii.nooooo..uuuuy.yaaaaaaccccccccdd..eeeeeee"
@@ -34,63 +25,15 @@ std::wstring Folded(const std::wstring& text) {
     std::wstring out;
     for (wchar_t c : text) {
         const unsigned code = static_cast<unsigned>(c);
-        if (code < 0x80)
-            out += static_cast<wchar_t>(std::towlower(c));
-        else if (code >= 0xC0 && code < 0x180 && kBase[code - 0xC0] != '.')
-            out += static_cast<wchar_t>(kBase[code - 0xC0]);
-        else
-            out += c;
+        const bool latin = code >= 0xC0 && code < 0x180 && kBase[code - 0xC0] != '.';
+        out += code < 0x80 ? wchar_t(std::towlower(c)) : latin ? wchar_t(kBase[code - 0xC0]) : c;
     }
     return out;
 }
 
-// "Front, Back" split at the first comma; both parts present.
-bool SplitAtComma(const std::wstring& name, std::wstring* front, std::wstring* back) {
-    const size_t comma = name.find(L", ");
-    if (comma == std::wstring::npos || comma == 0 || comma + 2 >= name.size()) return false;
-    *front = name.substr(0, comma);
-    *back = name.substr(comma + 2);
-    return true;
-}
-
-struct AirportName {
-    std::wstring code, city, state;
-};
-// "[ABI] Abilene, TX": a code of three capitals or digits, the city, the state.
-bool ParseAirport(const std::wstring& name, AirportName* parts) {
-    if (name.size() < 12 || name[0] != L'[' || name[4] != L']' || name[5] != L' ') return false;
-    for (int i = 1; i <= 3; ++i)
-        if (!std::iswupper(name[i]) && !std::iswdigit(name[i])) return false;
-    const size_t comma = name.rfind(L", ");
-    if (comma == std::wstring::npos || comma <= 6 || comma + 4 != name.size()) return false;
-    parts->code = name.substr(1, 3);
-    parts->city = name.substr(6, comma - 6);
-    parts->state = name.substr(comma + 2);
-    return std::iswupper(parts->state[0]) && std::iswupper(parts->state[1]);
-}
-
-const LocationEntry& Row(int row) {
-    return kLocationTable[row];
-}
-
-TEST(LocationTable, HoldsPlacesHeadersAndBlanksUpToOneEndRow) {
-    std::map<LocationRowKind, int> counts;
-    int end = -1;
-    for (int row = 0; row < kLocationRowCount && end < 0; ++row) {
-        const LocationRowKind kind = KindOfLocationRow(Row(row));
-        ++counts[kind];
-        if (kind == kLocationEnd) end = row;
-    }
-    EXPECT_EQ(end, kLocationRowCount - 1);
-    EXPECT_STREQ(Row(end).name, L"eol");
-    EXPECT_EQ(counts[kLocationPlace], 1551);
-    EXPECT_EQ(counts[kLocationHeader], 55);
-    EXPECT_EQ(counts[kLocationBlank], 53);
-}
-
-TEST(LocationTable, EveryCategoryHoldsItsNumberOfPlacesInTableOrder) {
+TEST(LocationTable, CategoriesHoldTheirPlacesBetweenBlanksUpToOneEndRow) {
     // clang-format off
-    const std::vector<std::pair<std::wstring, int>> expected = {
+    const std::vector<std::pair<std::wstring, size_t>> expected = {
         {L"Special Locations", 5},
         {L"US and Canadian Cities, Alphabetical by City", 129},
         {L"World Capitals, Alphabetical by Country", 200},
@@ -112,128 +55,87 @@ TEST(LocationTable, EveryCategoryHoldsItsNumberOfPlacesInTableOrder) {
     const std::vector<TableCategory> categories = ReadCategories();
     ASSERT_EQ(categories.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        const std::wstring header =
-            i < 4 ? expected[i].first : expected[i].first + L" Airport Cities";
-        EXPECT_EQ(categories[i].header, header) << i;
-        EXPECT_EQ(categories[i].places.size(), size_t(expected[i].second)) << Narrow(header);
-        // The places follow their header without a gap.
-        for (size_t p = 0; p < categories[i].places.size(); ++p)
-            EXPECT_EQ(categories[i].places[p], categories[i].headerRow + 1 + int(p));
+        const TableCategory& category = categories[i];
+        EXPECT_EQ(category.header,
+                  i < 4 ? expected[i].first : expected[i].first + L" Airport Cities");
+        ASSERT_EQ(category.places.size(), expected[i].second) << i;
+        for (size_t p = 0; p < category.places.size(); ++p)
+            EXPECT_EQ(category.places[p], category.headerRow + 1 + int(p)); // no gaps
+        // A blank above each header but the first and one after an empty category.
+        if (i > 0) {
+            EXPECT_EQ(KindOfLocationRow(kLocationTable[category.headerRow - 1]),
+                      expected[i - 1].second == 0 ? kLocationHeader : kLocationBlank)
+                << i;
+        }
     }
-}
-
-// A blank stands between categories; an empty category is followed at once by the next.
-TEST(LocationTable, BlanksStandOnlyBetweenCategories) {
-    const std::vector<TableCategory> categories = ReadCategories();
-    ASSERT_FALSE(categories.empty());
+    // Nothing else: 1551 places, 55 headers, 53 blanks and the end as the last row.
+    int kinds[4] = {};
+    for (const LocationEntry& row : kLocationTable)
+        ++kinds[KindOfLocationRow(row)];
+    EXPECT_EQ(kinds[kLocationPlace] + kinds[kLocationHeader] + kinds[kLocationBlank], 1659);
+    EXPECT_EQ(kinds[kLocationBlank], 53);
+    EXPECT_EQ(KindOfLocationRow(kLocationTable[kLocationRowCount - 1]), kLocationEnd);
+    EXPECT_STREQ(kLocationTable[kLocationRowCount - 1].name, L"eol");
     EXPECT_EQ(categories[0].headerRow, 0);
-    for (size_t i = 1; i < categories.size(); ++i) {
-        const int above = categories[i].headerRow - 1;
-        const bool afterEmpty = categories[i - 1].places.empty();
-        EXPECT_EQ(KindOfLocationRow(Row(above)), afterEmpty ? kLocationHeader : kLocationBlank)
-            << Narrow(categories[i].header);
-    }
-    for (int row = 0; KindOfLocationRow(Row(row)) != kLocationEnd; ++row) {
-        if (KindOfLocationRow(Row(row)) == kLocationBlank) {
-            EXPECT_EQ(KindOfLocationRow(Row(row + 1)), kLocationHeader) << row;
-        }
-    }
 }
 
-TEST(LocationTable, FirstPlaceIsTheStartUpPlace) {
-    EXPECT_EQ(KindOfLocationRow(Row(1)), kLocationPlace);
-    EXPECT_EQ(Row(1).latitude, 40.6883);
-    EXPECT_EQ(Row(1).longitude, -75.2164);
-}
+struct Style {
+    bool airport;                    // "[ABI] Abilene, TX", else "Front, Back"
+    bool sorted;                     // alphabetical by city, country or airport city and code
+    double south, north, west, east; // where the places lie
+};
 
-TEST(LocationTable, PlaceNamesAreShortUniqueAndNotBlank) {
-    std::set<std::wstring> seen;
-    for (const TableCategory& category : ReadCategories()) {
-        EXPECT_LE(category.header.size(), 61u);
-        for (int row : category.places) {
-            const std::wstring name = Row(row).name;
-            EXPECT_FALSE(name.empty()) << row;
-            EXPECT_LE(name.size(), 61u) << Narrow(name);
-            EXPECT_EQ(name.find_first_of(L"\t\r\n"), std::wstring::npos) << Narrow(name);
-            EXPECT_NE(name.front(), L' ') << Narrow(name);
-            EXPECT_NE(name.back(), L' ') << Narrow(name);
-            EXPECT_TRUE(seen.insert(name).second) << "twice: " << Narrow(name);
-        }
-    }
-}
-
-// "City, State" in the first two categories, "Country, Capital" among the
-// capitals, "[Code] City, ST" among the airports: each category in its order.
-TEST(LocationTable, NamesFollowTheirCategorysStyleAndOrder) {
+// City and state in the first two categories, country and capital among the
+// capitals, code, city and state among the airports (one state per category).
+TEST(LocationTable, NamesFollowTheirCategorysStyleOrderAndRegion) {
+    const Style kSpecial{false, false, -90, 90, -180, 180}, kCities{false, true, 18, 72, -170, -52},
+        kCapitals{false, true, -90, 90, -180, 180}, kAirports{true, true, 18, 72, -180, -64};
     const std::vector<TableCategory> categories = ReadCategories();
     ASSERT_EQ(categories.size(), 55u);
-    std::set<std::wstring> stateCodes;
+    std::set<std::wstring> names, states;
+    double north = -90, south = 90;
     for (size_t i = 0; i < categories.size(); ++i) {
-        SCOPED_TRACE(Narrow(categories[i].header));
+        const Style& style = i == 0 ? kSpecial : i == 1 ? kCities : i == 2 ? kCapitals : kAirports;
         std::vector<std::pair<std::wstring, std::wstring>> keys;
         std::set<std::wstring> statesHere;
         for (int row : categories[i].places) {
-            const std::wstring name = Row(row).name;
-            std::wstring front, back;
-            AirportName airport;
-            if (i < 3) {
-                ASSERT_TRUE(SplitAtComma(name, &front, &back)) << Narrow(name);
-                EXPECT_NE(front[0], L'[') << Narrow(name);
-                EXPECT_TRUE(std::iswupper(back[0])) << Narrow(name);
-                keys.push_back({Folded(i == 2 ? front : name), L""});
+            const LocationEntry& place = kLocationTable[row];
+            const std::wstring name = place.name;
+            SCOPED_TRACE(std::string(name.begin(), name.end()));
+            EXPECT_TRUE(names.insert(name).second) << "twice";
+            EXPECT_LE(name.size(), 61u);
+            const size_t comma = name.rfind(L", ");
+            ASSERT_NE(comma, std::wstring::npos);
+            const std::wstring back = name.substr(comma + 2);
+            EXPECT_TRUE(comma > 0 && !back.empty() && std::iswupper(back[0]));
+            if (style.airport) {
+                EXPECT_TRUE(name.size() > 10 && name[0] == L'[' && name[4] == L']' &&
+                            name[5] == L' ');
+                EXPECT_TRUE(back.size() == 2 && std::iswupper(back[1]));
+                statesHere.insert(back);
+                keys.push_back({Folded(name.substr(6, comma - 6)), name.substr(1, 3)});
             } else {
-                ASSERT_TRUE(ParseAirport(name, &airport)) << Narrow(name);
-                statesHere.insert(airport.state);
-                keys.push_back({Folded(airport.city), airport.code});
+                EXPECT_NE(name[0], L'[');
+                keys.push_back({Folded(i == 2 ? name.substr(0, name.find(L", ")) : name), L""});
             }
+            // The western Aleutians lie past the date line.
+            const bool aleutian = style.airport && place.longitude > 170;
+            EXPECT_TRUE(place.latitude >= style.south && place.latitude <= style.north);
+            EXPECT_TRUE(aleutian ||
+                        (place.longitude >= style.west && place.longitude <= style.east));
+            if (i == 0)
+                north = std::max(north, place.latitude), south = std::min(south, place.latitude);
         }
-        if (i == 0) continue; // the start-up place first, then the others
-        EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()));
-        if (i > 3) {
-            // One state code per state, and a different one for every state.
-            ASSERT_EQ(statesHere.size(), 1u);
-            EXPECT_TRUE(stateCodes.insert(*statesHere.begin()).second);
+        EXPECT_TRUE(!style.sorted || std::is_sorted(keys.begin(), keys.end())) << i;
+        if (style.airport && !keys.empty()) {
+            EXPECT_EQ(statesHere.size(), 1u) << i;
+            EXPECT_TRUE(states.insert(*statesHere.begin()).second) << i;
         }
     }
-}
-
-struct Region {
-    const char* what;
-    size_t firstCategory, lastCategory;
-    double south, north, west, east;
-};
-
-// Cities and airports lie in North America; the western Aleutians lie past
-// the date line.
-TEST(LocationTable, CoordinatesLieWhereTheirCategorySays) {
-    const Region regions[] = {
-        {"special", 0, 0, -90, 90, -180, 180},
-        {"cities", 1, 1, 18, 72, -170, -52},
-        {"capitals", 2, 2, -90, 90, -180, 180},
-        {"airports", 4, 54, 18, 72, -180, -64},
-    };
-    const std::vector<TableCategory> categories = ReadCategories();
-    for (const Region& region : regions)
-        for (size_t i = region.firstCategory; i <= region.lastCategory; ++i)
-            for (int row : categories.at(i).places) {
-                const LocationEntry& place = Row(row);
-                const bool aleutian = i > 3 && place.longitude > 170;
-                EXPECT_TRUE(place.latitude >= region.south && place.latitude <= region.north &&
-                            ((place.longitude >= region.west && place.longitude <= region.east) ||
-                             aleutian))
-                    << region.what << ": " << Narrow(place.name);
-            }
-}
-
-// The special places reach beyond both polar circles, where the sun does
-// not rise or set for weeks.
-TEST(LocationTable, SpecialPlacesReachBothPolarRegions) {
-    const TableCategory special = ReadCategories().at(0);
-    double north = -90, south = 90;
-    for (int row : special.places) {
-        north = std::max(north, Row(row).latitude);
-        south = std::min(south, Row(row).latitude);
-    }
+    // The start-up place first; special places beyond both polar circles,
+    // where the sun does not rise or set for weeks.
+    EXPECT_EQ(std::make_pair(kLocationTable[1].latitude, kLocationTable[1].longitude),
+              std::make_pair(40.6883, -75.2164));
     EXPECT_GT(north, 66.57);
     EXPECT_LT(south, -66.57);
 }

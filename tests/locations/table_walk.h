@@ -16,9 +16,8 @@ struct TableCategory {
 
 inline std::vector<TableCategory> ReadCategories() {
     std::vector<TableCategory> categories;
-    for (int row = 0; row < kLocationRowCount; ++row) {
+    for (int row = 0; KindOfLocationRow(kLocationTable[row]) != kLocationEnd; ++row) {
         const LocationRowKind kind = KindOfLocationRow(kLocationTable[row]);
-        if (kind == kLocationEnd) break;
         if (kind == kLocationHeader) categories.push_back({kLocationTable[row].name, row, {}});
         if (kind == kLocationPlace && !categories.empty()) categories.back().places.push_back(row);
     }
@@ -31,13 +30,5 @@ inline int FindPlace(const wchar_t* name) {
         if (KindOfLocationRow(kLocationTable[row]) == kLocationPlace &&
             std::wcscmp(kLocationTable[row].name, name) == 0)
             return row;
-    return -1;
-}
-
-// The position of the category with this header in the category list, or -1.
-inline int FindCategory(const wchar_t* header) {
-    const std::vector<TableCategory> categories = ReadCategories();
-    for (size_t i = 0; i < categories.size(); ++i)
-        if (categories[i].header == header) return static_cast<int>(i);
     return -1;
 }
