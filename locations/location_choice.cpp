@@ -2,9 +2,10 @@
 
 #include "locations/location_table.h"
 
-LocationChoice locationChoice = {1, 0, {-1}, 0, 0.0, 0.0, false};
-
 namespace {
+
+// At program start the dialog opens at the first place and the first category.
+constexpr LocationChoice kFirstChoice = {1, 0, {-1}, 0, 0.0, 0.0, false};
 
 // Categories beyond this position of the list are not looked up.
 const int kCategoryListLimit = 200;
@@ -15,8 +16,10 @@ const LocationEntry* RowAt(int row) {
 
 } // namespace
 
+LocationChoice locationChoice = kFirstChoice;
+
 void ResetLocationChoice() {
-    locationChoice = LocationChoice{1, 0, {-1}, 0, 0.0, 0.0, false};
+    locationChoice = kFirstChoice;
 }
 
 void BeginLocationChoice() {
