@@ -10,6 +10,8 @@
 #include "app/program_state.h"
 #include "app/selection_dialog_fields.h"
 #include "app/selection_dialog_year.h"
+#include "locations/location_choice.h"
+#include "locations/location_dialog.h"
 #include "presentation/event_captions.h"
 #include "presentation/presentation_state.h"
 #include "resources/resource_ids.h"
@@ -124,6 +126,17 @@ void DisplaySunTimes(HWND dialog) {
     ShowResults(dialog);
 }
 
+// "Locations": the dialog steps aside while a place is picked from the
+// location table, then shows the place in its fields and computes it.
+void ChooseLocation(HWND dialog) {
+    ShowWindow(dialog, SW_HIDE);
+    RunLocationDialog(mainWindow);
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    TakeChosenLocation(&siteLatitude, &siteLongitude);
+    WriteCoordinateFields(dialog);
+    DisplaySunTimes(dialog);
+}
+
 void ShowWholeYear(HWND dialog) {
     FollowNewYear(dialog);
     ShowDates(dialog, yearStart, yearEnd);
@@ -236,7 +249,7 @@ INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
         if (code == EN_CHANGE) OnCoordinateFieldChange(dialog, id);
         break;
     case IDC_SEL_LOCATIONS:
-        // The location list, once part of the program, is opened from here.
+        ChooseLocation(dialog);
         break;
     }
     return FALSE;

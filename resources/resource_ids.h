@@ -16,6 +16,7 @@
 // Dialog templates
 #define IDD_SUNTIMES 113
 #define IDD_INTERNET_SETUP 8102
+#define IDD_LOCATIONS 8300
 
 // Bitmaps: toolbar strips (20x20 images, 24-bit) and menu check marks
 #define IDB_SUNTIMES_TOOLS 111 // 8 images: Sun Times and Display toolbars
@@ -93,6 +94,13 @@
 #define IDC_SEL_LONGITUDE 1120
 #define IDC_SEL_LONGITUDE_LABEL 1121
 #define IDC_SEL_LOCATIONS 1122 // opens the location list
+
+// Controls of the location selection dialog (template IDD_LOCATIONS)
+#define IDC_LOC_CATEGORY 8301  // drop-down list of the category headers
+#define IDC_LOC_LIST 8302      // drop-down list of every row of the location table
+#define IDC_LOC_DONE 8303      // ends the dialog with the place picked
+#define IDC_LOC_LATITUDE 8304  // read-only: the latitude picked
+#define IDC_LOC_LONGITUDE 8305 // read-only: the longitude picked
 
 // Rebar bands
 #define IDB_BAND_FILE 9401

@@ -18,6 +18,7 @@ enum PositionEntry {
     kPositionSunTimesToolbar = 9,
     kPositionHelpToolbar = 10,
     kPositionFileToolbar = 11,
+    kPositionLocationDialog = 12,
     kPositionInternetSetup = 14,
     kPositionHelpWindow = 15,
 };

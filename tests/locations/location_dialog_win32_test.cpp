@@ -1,0 +1,288 @@
+// The location selection dialog driven through its own controls while it
+// runs modally, and the selection dialog's "Locations" button that opens it.
+// A plain window stands in for the main window. Set ZELMORA_DIALOG_SHOW_MS
+// to keep each opening on the screen for a look (or a screenshot).
+#include "locations/location_dialog.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cwchar>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/coordinate_text.h"
+#include "app/program_state.h"
+#include "app/selection_dialog.h"
+#include "locations/location_choice.h"
+#include "locations/table_walk.h"
+#include "presentation/presentation_state.h"
+#include "resources/resource_ids.h"
+#include "settings/window_positions.h"
+#include "support/error_report.h"
+#include "suntimes/sun_times_series.h"
+#include "timezones/time_zone_catalogue.h"
+
+namespace {
+
+using Texts = std::pair<std::wstring, std::wstring>;
+using Place = std::pair<double, double>;
+const Place kNoChange{-999, -999};
+
+// What the user does while the dialog runs, once the modal loop runs.
+std::function<void(HWND)> userActs;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+    wchar_t caption[64] = L"";
+    GetWindowTextW(window, caption, 64);
+    if (std::wcscmp(caption, L"Latitude and Longitude Selection by Location") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    ASSERT_NE(dialog, nullptr);
+    if (const char* hold = std::getenv("ZELMORA_DIALOG_SHOW_MS")) {
+        MSG message;
+        for (DWORD until = GetTickCount() + std::atoi(hold); GetTickCount() < until; Sleep(10))
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+    }
+    userActs(dialog);
+    // A failed assertion that stopped the user early still leaves no dialog open.
+    if (locationChoice.ready) SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+// `open` starts the modal dialog; `acts` is what the user does in it.
+INT_PTR WithDialog(const std::function<INT_PTR()>& open, std::function<void(HWND)> acts) {
+    userActs = std::move(acts);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, ActOnDialog);
+    const INT_PTR button = open();
+    KillTimer(nullptr, timer);
+    return button;
+}
+
+std::wstring Text(HWND dialog, int id) {
+    wchar_t text[64] = L"";
+    GetDlgItemTextW(dialog, id, text, 64);
+    return text;
+}
+LRESULT List(HWND dialog, int listId, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendDlgItemMessageW(dialog, listId, message, wParam, lParam);
+}
+std::wstring Item(HWND dialog, int listId, int index) {
+    wchar_t text[128] = L"";
+    if (List(dialog, listId, CB_GETLBTEXTLEN, index) < 128)
+        List(dialog, listId, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+int Selected(HWND dialog, int listId) {
+    return static_cast<int>(List(dialog, listId, CB_GETCURSEL));
+}
+// The user selects an entry of a list, which tells the dialog.
+void Choose(HWND dialog, int listId, int index) {
+    List(dialog, listId, CB_SETCURSEL, index);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, listId)));
+}
+void ChooseCategory(HWND dialog, const wchar_t* header) {
+    Choose(dialog, IDC_LOC_CATEGORY,
+           static_cast<int>(List(dialog, IDC_LOC_CATEGORY, CB_FINDSTRINGEXACT, -1,
+                                 reinterpret_cast<LPARAM>(header))));
+}
+void Press(HWND dialog, int buttonId) {
+    SendMessageW(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+Texts Fields(HWND dialog) {
+    return {Text(dialog, IDC_LOC_LATITUDE), Text(dialog, IDC_LOC_LONGITUDE)};
+}
+// The read-only fields write a coordinate with "%g".
+Texts FieldsOf(int row) {
+    wchar_t latitude[32], longitude[32];
+    swprintf(latitude, 32, L"%g", kLocationTable[row].latitude);
+    swprintf(longitude, 32, L"%g", kLocationTable[row].longitude);
+    return {latitude, longitude};
+}
+Place CoordinatesOf(int row) {
+    return {kLocationTable[row].latitude, kLocationTable[row].longitude};
+}
+// What the caller of the dialog takes.
+Place Result() {
+    Place place;
+    return TakeChosenLocation(&place.first, &place.second) ? place : kNoChange;
+}
+POINT TopLeft(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top};
+}
+bool operator==(POINT a, POINT b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+const int kStart = 1;
+const int kTokyo = FindPlace(L"Japan, Tokyo");
+const int kAbilene = FindPlace(L"[ABI] Abilene, TX");
+const int kTexas = kAbilene - 1;
+
+class LocationDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_GT(kTokyo, 0);
+        ASSERT_GT(kAbilene, 0);
+        programInstance = GetModuleHandleW(nullptr);
+        textColor = GetSysColor(COLOR_WINDOWTEXT);
+        windowColor = GetSysColor(COLOR_WINDOW);
+        WNDCLASSW cls = {};
+        cls.lpfnWndProc = DefWindowProcW;
+        cls.hInstance = programInstance;
+        cls.lpszClassName = L"ZelmoraLocationTestOwner";
+        RegisterClassW(&cls); // fails harmlessly when registered before
+        owner = CreateWindowExW(0, cls.lpszClassName, L"Zelmora", WS_OVERLAPPEDWINDOW, 40, 40, 420,
+                                360, nullptr, nullptr, programInstance, nullptr);
+        ASSERT_NE(owner, nullptr);
+        ShowWindow(owner, SW_SHOWNOACTIVATE);
+        mainWindow = owner;
+        plotRect = RECT{0, 0, 400, 300};
+        ResetPositions();
+        ResetLocationChoice();
+    }
+    void TearDown() override {
+        DestroyWindow(owner);
+        mainWindow = nullptr;
+        ResetPositions();
+        ResetLocationChoice();
+        EXPECT_FALSE(HasPendingError());
+    }
+    INT_PTR Run(std::function<void(HWND)> acts) {
+        return WithDialog([this] { return RunLocationDialog(owner); }, std::move(acts));
+    }
+    HWND owner = nullptr;
+};
+
+TEST_F(LocationDialogTest, FirstOpeningThenCategoriesAndPlacesAsAUserPicksThem) {
+    const std::vector<TableCategory> categories = ReadCategories();
+    const INT_PTR button = Run([&](HWND dialog) {
+        // At the owner's right edge, 85 pixels below its top.
+        RECT o{};
+        GetWindowRect(owner, &o);
+        EXPECT_TRUE(TopLeft(dialog) == POINT({o.right, o.top + 85}));
+        // Every row up to the end, headers and blanks too; every header once more.
+        ASSERT_EQ(List(dialog, IDC_LOC_LIST, CB_GETCOUNT), kLocationRowCount - 1);
+        for (int row = 0; row < kLocationRowCount - 1; ++row)
+            ASSERT_EQ(Item(dialog, IDC_LOC_LIST, row), kLocationTable[row].name) << row;
+        ASSERT_EQ(List(dialog, IDC_LOC_CATEGORY, CB_GETCOUNT), LRESULT(categories.size()));
+        for (size_t i = 0; i < categories.size(); ++i)
+            EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, int(i)), categories[i].header);
+        EXPECT_EQ(Selected(dialog, IDC_LOC_CATEGORY), 0);
+        EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), kStart);
+        EXPECT_EQ(Fields(dialog), Texts(L"40.6883", L"-75.2164"));
+        for (int id : {IDC_LOC_LATITUDE, IDC_LOC_LONGITUDE}) // typing changes nothing
+            SendMessageW(GetDlgItem(dialog, id), WM_CHAR, L'7', 1);
+        EXPECT_EQ(Fields(dialog), FieldsOf(kStart));
+
+        // A category only moves the location list to its header.
+        for (auto [header, first] :
+             {std::make_pair(L"World Capitals, Alphabetical by Country", L"Afghanistan, Kabul"),
+              std::make_pair(L"Alabama Airport Cities", L"[ANB] Anniston, AL"),
+              std::make_pair(L"Texas Airport Cities", L"[ABI] Abilene, TX")}) {
+            ChooseCategory(dialog, header);
+            EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, Selected(dialog, IDC_LOC_CATEGORY)), header);
+            EXPECT_EQ(Item(dialog, IDC_LOC_LIST, Selected(dialog, IDC_LOC_LIST)), header);
+            EXPECT_EQ(Item(dialog, IDC_LOC_LIST, Selected(dialog, IDC_LOC_LIST) + 1), first);
+            EXPECT_EQ(Fields(dialog), FieldsOf(kStart));
+            EXPECT_EQ(locationChoice.locationIndex, kStart);
+        }
+        // A place shows its coordinates; a header or blank picked after it keeps them.
+        const std::pair<int, int> picks[] = {
+            {kAbilene, kAbilene}, {kTexas, kAbilene}, {kTexas - 1, kAbilene},
+            {kTokyo, kTokyo},     {0, kTokyo},        {kAbilene, kAbilene}};
+        for (auto [row, shown] : picks) {
+            Choose(dialog, IDC_LOC_LIST, row);
+            EXPECT_EQ(Fields(dialog), FieldsOf(shown)) << row;
+        }
+        Press(dialog, IDC_LOC_DONE);
+    });
+    EXPECT_EQ(button, IDC_LOC_DONE);
+    EXPECT_EQ(Result(), CoordinatesOf(kAbilene));
+}
+
+// Each opening starts where the last one left the list, its category and
+// its window; Cancel, or a header left picked, change nothing.
+TEST_F(LocationDialogTest, ReopeningStartsWhereTheLastOpeningLeftOff) {
+    struct Opening {
+        int category, row; // what the opening shows selected
+        Texts fields;      // and in its fields
+        int pick, button;  // what the user picks, and the button pressed
+        Place result;
+    };
+    const Opening openings[] = {
+        {0, kStart, FieldsOf(kStart), kTokyo, IDCANCEL, kNoChange},
+        {0, kTokyo, FieldsOf(kTokyo), kTexas, IDC_LOC_DONE, CoordinatesOf(kTokyo)},
+        {0, kTexas, {L"0", L"0"}, -1, IDC_LOC_DONE, kNoChange},
+    };
+    POINT where = {300, 200};
+    for (const Opening& opening : openings) {
+        const INT_PTR button = Run([&](HWND dialog) {
+            EXPECT_TRUE(&opening == openings || TopLeft(dialog) == where);
+            EXPECT_EQ(Selected(dialog, IDC_LOC_CATEGORY), opening.category);
+            EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), opening.row);
+            EXPECT_EQ(Fields(dialog), opening.fields);
+            if (opening.pick >= 0) Choose(dialog, IDC_LOC_LIST, opening.pick);
+            where = {where.x + 10, where.y + 5};
+            SetWindowPos(dialog, nullptr, where.x, where.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            Press(dialog, opening.button);
+        });
+        EXPECT_EQ(button, opening.button);
+        EXPECT_EQ(Result(), opening.result);
+        const PositionRect& kept = windowPositions[kPositionLocationDialog];
+        EXPECT_TRUE(POINT({kept.left, kept.top}) == where);
+    }
+}
+
+// "Locations" in the selection dialog: it hides while a place is picked,
+// then shows the place in its fields and computes the year there.
+TEST_F(LocationDialogTest, TheSelectionDialogShowsAndComputesThePlacePicked) {
+    siteLatitude = 40.6883;
+    siteLongitude = -75.2164;
+    ResetSunTimesSeries();
+    timeZoneIndex = -1;
+    OpenSelectionDialog();
+    HWND selection = SelectionDialogWindow();
+    ASSERT_NE(selection, nullptr);
+    const std::pair<int, int> uses[] = {{kAbilene, IDC_LOC_DONE}, {kTokyo, IDCANCEL}};
+    for (auto [pick, button] : uses) {
+        WithDialog(
+            [&] { return SendMessageW(GetDlgItem(selection, IDC_SEL_LOCATIONS), BM_CLICK, 0, 0); },
+            [&](HWND dialog) {
+                EXPECT_FALSE(IsWindowVisible(selection));
+                Choose(dialog, IDC_LOC_LIST, pick);
+                Press(dialog, button);
+            });
+        // Abilene both times: Cancel changes nothing.
+        EXPECT_TRUE(IsWindowVisible(selection));
+        EXPECT_EQ(Place(siteLatitude, siteLongitude), CoordinatesOf(kAbilene));
+        wchar_t fixed[64];
+        FormatCoordinate(siteLatitude, fixed, 64);
+        EXPECT_EQ(Text(selection, IDC_SEL_LATITUDE), fixed);
+        FormatCoordinate(siteLongitude, fixed, 64);
+        EXPECT_EQ(Text(selection, IDC_SEL_LONGITUDE), fixed);
+        EXPECT_EQ(Place(sunTimesSeries.records[0].latitude, sunTimesSeries.records[0].longitude),
+                  CoordinatesOf(kAbilene));
+    }
+    DestroyWindow(selection);
+    ClearTimeZoneCatalogue();
+    ResetSunTimesSeries();
+    timeZoneIndex = -1;
+    datesChosen = 0;
+}
+
+} // namespace
