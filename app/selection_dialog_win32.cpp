@@ -150,7 +150,8 @@ void ShowToday(HWND dialog) {
 }
 
 void SelectComputerZone(HWND dialog) {
-    // Reports "Local Timezone Not Found" and gives 0 when the zone is not listed.
+    // Reports "Local Timezone Not Found" and gives kZoneNotFound (no zone, no
+    // selection in the list) when the zone is not listed.
     timeZoneIndex = FindComputerZoneIndex();
     SendDlgItemMessageW(dialog, IDC_SEL_ZONE_LIST, CB_SETCURSEL, timeZoneIndex, 0);
     DisplaySunTimes(dialog);

@@ -195,5 +195,5 @@ int FindZoneIndexByName(const wchar_t* keyName, const wchar_t* standardName) {
     }
     timeZoneCatalogue.selectedZone = nullptr;
     ReportError(L"Local Timezone Not Found");
-    return 0;
+    return kZoneNotFound;
 }

@@ -49,10 +49,13 @@ void FinishTimeZoneCatalogue();
 // local + Bias) and the standard name. Returns the length, or -1 when cut.
 int FormatZoneOffset(const TIME_ZONE_INFORMATION* zone, wchar_t* out, int capacity);
 
+// What FindZoneIndexByName gives for a zone that is not in the catalogue.
+enum { kZoneNotFound = -1 };
+
 // Finds the zone whose key name equals keyName, or failing that equals
 // standardName (both exact). Found: selectedZone becomes the entry and its
 // 0-based position is returned. Not found: selectedZone becomes null,
-// "Local Timezone Not Found" is reported and 0 is returned.
+// "Local Timezone Not Found" is reported and kZoneNotFound is returned.
 int FindZoneIndexByName(const wchar_t* keyName, const wchar_t* standardName);
 
 // Wide comparison ignoring the case of A-Z, the same on every platform:

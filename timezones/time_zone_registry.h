@@ -22,5 +22,6 @@ int ReadTimeZoneDisplay(const wchar_t* keyName, wchar_t* text);
 
 // Finds the computer's own zone in the catalogue: by the key name the system
 // gives for it, else by its standard name. Returns the 0-based position and
-// selects the entry; reports "Local Timezone Not Found" and returns 0 if absent.
+// selects the entry; reports "Local Timezone Not Found" and returns
+// kZoneNotFound if absent.
 int FindComputerZoneIndex();

@@ -89,22 +89,6 @@ TEST_F(ErrorReport, AppendedTextKeepsTheFirstCategoryAndTitle) {
     ExpectTaken(L"alone", kErrorPlain, L"");
 }
 
-TEST_F(ErrorReport, EveryCategoryHasItsTitle) {
-    // clang-format off
-    const wchar_t* const titles[] = {L"", L"Result ", L" Error", L"Internet Error",
-                                     L"Log Error File Error", L"Com Port Error", L"LPT Error",
-                                     L"USB Error", L"Linked List Error", L"Tagged File Error",
-                                     L"Trevlin2 Error", L"GetLastError"};
-    // clang-format on
-    for (int category : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1000}) {
-        ReportErrorCategory(category, L"message");
-        const ErrorState taken = TakePendingError();
-        EXPECT_EQ(taken.category, category);
-        EXPECT_STREQ(taken.title, category >= 0 && category <= 11 ? titles[category] : L"")
-            << category;
-    }
-}
-
 TEST_F(ErrorReport, LastErrorCategoryAddsTheSystemTextAndPeekingLeavesItPending) {
     FailFileOpen();
     ReportErrorCategory(kErrorLastError, L"Failed File Open: %ls", L"missing.ini");

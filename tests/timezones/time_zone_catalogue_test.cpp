@@ -152,7 +152,7 @@ TEST_F(TimeZoneCatalogueTest, FindsZonesByKeyNameBeforeStandardNameSkippingEntri
     // Exact match only: case and partial names do not count, nor do missing names.
     for (const wchar_t* name : {L"utc", L"Eas", static_cast<const wchar_t*>(nullptr)}) {
         timeZoneCatalogue.selectedZone = timeZoneCatalogue.head->next;
-        EXPECT_EQ(FindZoneIndexByName(name, name), 0);
+        EXPECT_EQ(FindZoneIndexByName(name, name), kZoneNotFound);
         EXPECT_EQ(timeZoneCatalogue.selectedZone, nullptr);
         EXPECT_STREQ(TakePendingError().message, L"Local Timezone Not Found");
     }

@@ -69,20 +69,13 @@ TEST_F(RegistryCatalogueTest, HoldsEveryReadableZoneFromWestToEast) {
     EXPECT_EQ(wcsncmp(timeZoneCatalogue.tail->displayName, L"(UTC+14:00)", 11), 0);
 
     int previousOffset = -24 * 60;
-    int index = 0;
-    TimeZoneEntry* previous = nullptr;
-    for (TimeZoneEntry* e = timeZoneCatalogue.head; e != nullptr; e = e->next, ++index) {
+    for (TimeZoneEntry* e = timeZoneCatalogue.head; e != nullptr; e = e->next) {
         int offset = 0;
         ASSERT_TRUE(ParseDisplayOffset(e->displayName, &offset)) << e->displayName;
         EXPECT_GE(offset, previousOffset) << e->displayName;
         previousOffset = offset;
-        EXPECT_EQ(e->prev, previous);
-        EXPECT_EQ(e->displayLength, static_cast<int32_t>(wcslen(e->displayName)));
         ASSERT_NE(e->keyName, nullptr);
-        previous = e;
     }
-    EXPECT_EQ(index, timeZoneCatalogue.count);
-    EXPECT_EQ(timeZoneCatalogue.tail, previous);
 
     // The first zone that is not west of UTC is chosen until the user picks one.
     ASSERT_NE(timeZoneCatalogue.selectedZone, nullptr);
@@ -128,14 +121,6 @@ TEST_F(RegistryCatalogueTest, FindsTheComputersZoneByItsKeyName) {
     if (tz != nullptr && strcmp(tz, "America/New_York") == 0) {
         EXPECT_STREQ(own.TimeZoneKeyName, L"Eastern Standard Time");
     }
-}
-
-TEST_F(RegistryCatalogueTest, ReloadingReplacesTheCatalogue) {
-    const int count = timeZoneCatalogue.count;
-    ASSERT_EQ(LoadTimeZoneCatalogue(), 1);
-    ASSERT_EQ(LoadTimeZoneCatalogue(), 1);
-    EXPECT_EQ(timeZoneCatalogue.count, count);
-    EXPECT_EQ(ClearTimeZoneCatalogue(), count);
 }
 
 TEST(ZoneRegistryReaders, RefuseMissingZones) {

@@ -119,25 +119,6 @@ TEST(UtcSeconds, EveryDayOfTheClockRoundTrips) {
     EXPECT_EQ(year, 3000);
 }
 
-TEST(UtcSeconds, DaysAndCivilDates) {
-    // clang-format off
-    const int64_t cases[][4] = {
-        {1970, 1, 1, 0}, {1969, 12, 31, -1}, {2000, 3, 1, 11017}, {1601, 1, 1, -134774}};
-    // clang-format on
-    int64_t year = 0;
-    int month = 0, day = 0;
-    for (const auto& c : cases) {
-        EXPECT_EQ(DaysFromCivil(c[0], static_cast<int>(c[1]), static_cast<int>(c[2])), c[3]);
-        CivilFromDays(c[3], &year, &month, &day);
-        EXPECT_EQ((std::vector<int64_t>{year, month, day}), (std::vector<int64_t>(c, c + 3)));
-    }
-    // Round trips over a wide span, negative days included.
-    for (int64_t d = -800000; d <= 3000000; d += 37) {
-        CivilFromDays(d, &year, &month, &day);
-        ASSERT_EQ(DaysFromCivil(year, month, day), d);
-    }
-}
-
 TEST(UtcSeconds, SystemTimes) {
     // Seconds; year, month, day, hour, minute, second, weekday, milliseconds.
     // clang-format off
