@@ -1,5 +1,6 @@
 #include "presentation/sun_times_table.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cwchar>
 
@@ -7,6 +8,7 @@
 #include "presentation/event_captions.h"
 #include "support/system_services.h"
 #include "presentation/presentation_state.h"
+#include "presentation/table_text.h"
 #include "support/bounded_format.h"
 #include "suntimes/solar_events.h"
 #include "suntimes/sun_times_series.h"
@@ -14,41 +16,7 @@
 
 namespace {
 
-enum { kPieceLength = 256, kCellLength = 32 };
-
-// Where the table's pieces go: every piece is counted, and written when there
-// is a buffer, so that the count and the text cannot disagree.
-class TableText {
-  public:
-    TableText(wchar_t* buffer, int capacity) : buffer_(buffer), capacity_(capacity) {}
-
-    void Put(const wchar_t* piece) {
-        if (piece == nullptr) return;
-        needed_ += static_cast<long long>(wcslen(piece));
-        if (buffer_ != nullptr && AppendText(buffer_, capacity_, length_, L"%ls", piece) < 0)
-            cut_ = true;
-    }
-    void PutFormatted(const wchar_t* format, ...) {
-        wchar_t piece[kPieceLength];
-        va_list args;
-        va_start(args, format);
-        FormatTextV(piece, kPieceLength, format, args);
-        va_end(args);
-        Put(piece);
-    }
-    int Written() const {
-        if (buffer_ == nullptr || capacity_ <= 0) return 0;
-        return cut_ ? static_cast<int>(wcslen(buffer_)) : length_;
-    }
-    int Needed() const { return needed_ > 0x7fffffff ? 0x7fffffff : static_cast<int>(needed_); }
-
-  private:
-    wchar_t* buffer_;
-    int capacity_;
-    int length_ = 0;
-    long long needed_ = 0;
-    bool cut_ = false;
-};
+enum { kCellLength = kTableCellLength, kPieceLength = TableText::kPieceLength };
 
 const wchar_t* TitleText(int mode, int view) {
     const bool plot = view == kViewPlot;
@@ -81,49 +49,18 @@ void FormatColumnHeading(int column, bool lengths, wchar_t* heading) {
                EventCaption(column, lengths));
 }
 
-// Decimal hours as h:mm:ss, the seconds truncated.
+// Decimal hours as h:mm:ss. A length is a whole number of seconds (the
+// difference of two event times) kept in decimal hours, so it is rounded to
+// the nearest second: cutting the fraction would show 10:33:43 for the
+// 10:33:44 between 6:53:05 and 17:26:49.
 void FormatHours(double hours, wchar_t* cell) {
     // The engine's lengths lie within a day; anything else must still convert
     // to int without overflow.
     if (!(hours > -1.0e6 && hours < 1.0e6)) hours = 0.0;
-    int h = static_cast<int>(hours);
-    int s = static_cast<int>((hours - h) * 3600.0);
-    FormatText(cell, kCellLength, L"%d:%02d:%02d", h, s / 60, s % 60);
-}
-
-void FormatCell(const SunEvent& event, int mode, wchar_t* cell) {
-    cell[0] = L'\0';
-    if (event.polarState > 0) {
-        CopyText(cell, kCellLength, L"Never Rises");
-        return;
-    }
-    if (event.polarState < 0) {
-        CopyText(cell, kCellLength, L"Never Sets ");
-        return;
-    }
-    switch (mode) {
-    case kModeTime:
-        FormatEventTimeOfDay(event.localTm);
-        CopyText(cell, kCellLength, DateTimeText());
-        break;
-    case kModeVelocity:
-        FormatText(cell, kCellLength, L"%d", event.velocity);
-        break;
-    case kModeAcceleration:
-        FormatText(cell, kCellLength, L"%d", event.acceleration);
-        break;
-    case kModeHours:
-        FormatHours(event.length, cell);
-        break;
-    case kModeHourVelocity:
-        FormatText(cell, kCellLength, L"%d", event.lengthVelocity);
-        break;
-    case kModeHourAcceleration:
-        FormatText(cell, kCellLength, L"%d", event.lengthAcceleration);
-        break;
-    default:
-        break;
-    }
+    const long total = std::lround(hours * 3600.0);
+    const long magnitude = total < 0 ? -total : total;
+    FormatText(cell, kCellLength, L"%ls%ld:%02ld:%02ld", total < 0 ? L"-" : L"", magnitude / 3600,
+               magnitude / 60 % 60, magnitude % 60);
 }
 
 void WriteTable(TableText& out, const wchar_t* lineEnd) {
@@ -160,7 +97,7 @@ void WriteTable(TableText& out, const wchar_t* lineEnd) {
         for (int k = 0; k < kSunEventCount; ++k) {
             if (!s.showEvent[k]) continue;
             wchar_t cell[kCellLength];
-            FormatCell(r.events[k], mode, cell);
+            FormatSunTimesCell(r.events[k], mode, cell);
             // Times and the polar texts fill the column; numbers keep four
             // blanks to their right.
             if (cell[0] == L'N' || DataKind == kDataTime)
@@ -197,4 +134,39 @@ int SunTimesTableLength(const wchar_t* lineEnd) {
     TableText out(nullptr, 0);
     WriteTable(out, lineEnd);
     return out.Needed();
+}
+
+void FormatSunTimesCell(const SunEvent& event, int mode, wchar_t* cell) {
+    cell[0] = L'\0';
+    if (event.polarState > 0) {
+        CopyText(cell, kCellLength, L"Never Rises");
+        return;
+    }
+    if (event.polarState < 0) {
+        CopyText(cell, kCellLength, L"Never Sets ");
+        return;
+    }
+    switch (mode) {
+    case kModeTime:
+        FormatEventTimeOfDay(event.localTm);
+        CopyText(cell, kCellLength, DateTimeText());
+        break;
+    case kModeVelocity:
+        FormatText(cell, kCellLength, L"%d", event.velocity);
+        break;
+    case kModeAcceleration:
+        FormatText(cell, kCellLength, L"%d", event.acceleration);
+        break;
+    case kModeHours:
+        FormatHours(event.length, cell);
+        break;
+    case kModeHourVelocity:
+        FormatText(cell, kCellLength, L"%d", event.lengthVelocity);
+        break;
+    case kModeHourAcceleration:
+        FormatText(cell, kCellLength, L"%d", event.lengthAcceleration);
+        break;
+    default:
+        break;
+    }
 }

@@ -1,0 +1,156 @@
+// The bodies of the saved files, byte for byte, and the rules of their bytes.
+#include "presentation/sun_times_export.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "datetime/date_time_format.h"
+#include "presentation/presentation_state.h"
+#include "suntimes/shown_days.h"
+
+namespace {
+
+const std::wstring kHead =
+    L"Latitude = 40.6883  Longitude = -75.2164\nTimezone = (UTC-05:00) Eastern Standard Time\n";
+
+class SunTimesExportTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetSunTimesSeries(); }
+    void TearDown() override {
+        plotView = kViewPlot;
+        DataKind = kDataTime;
+        dateTimeFormat = kDateTimeFormat12;
+        ResetSunTimesSeries();
+    }
+    static void SetMode(int mode) {
+        DataKind = mode & ~kShowLengths;
+        sunTimesSeries.showLengths = mode & kShowLengths;
+    }
+    // The CSV in a buffer sized from its own length: it must fill it exactly.
+    static std::wstring Csv() {
+        std::vector<wchar_t> buffer(SunTimesCsvLength() + 1, L'#');
+        const int written = FormatSunTimesCsv(buffer.data(), static_cast<int>(buffer.size()));
+        EXPECT_EQ(written + 1u, buffer.size());
+        return buffer.data();
+    }
+    static std::wstring TextFile() {
+        std::vector<wchar_t> buffer(SunTimesTextFileLength() + 1, L'#');
+        const int written = FormatSunTimesTextFile(buffer.data(), static_cast<int>(buffer.size()));
+        EXPECT_EQ(written + 1u, buffer.size());
+        return buffer.data();
+    }
+};
+
+// The worked example's day (Easton, PA, 14 January 2016, UTC-5) in every
+// mode, and a polar night at 70 N where only the twilight still comes.
+TEST_F(SunTimesExportTest, CsvOfEveryModeByteForByte) {
+    const struct {
+        double latitude;
+        int month, day;
+        int mode;
+        bool twelveHour;
+        std::wstring expected;
+    } cases[] = {
+        {40.6883, 1, 14, kModeTime, true,
+         L"Times\n" + kHead +
+             L"Date,Dawn,Sunrise,Sunset,Dusk\n  1/14/2016,6:53:05 AM,7:23:16 AM,4:56:37 PM,5:26:49 "
+             L"PM\n"},
+        {40.6883, 1, 14, kModeTime, false,
+         L"Times\n" + kHead +
+             L"Date,Dawn,Sunrise,Sunset,Dusk\n  1/14/2016,6:53:05,7:23:16,16:56:37,17:26:49\n"},
+        {40.6883, 1, 14, kModeVelocity, true,
+         L"Velocity(Delta Time(Sec)/day)\n" + kHead +
+             L"Date,Dawn,Sunrise,Sunset,Dusk\n  1/14/2016,-19,-22,66,63\n"},
+        {40.6883, 1, 14, kModeAcceleration, true,
+         L"Acceleration(Delta Veloctiy(Sec*Sec)/day\n" + kHead +
+             L"Date,Dawn,Sunrise,Sunset,Dusk\n  1/14/2016,-2,-3,2,0\n"},
+        {40.6883, 1, 14, kModeHours, true,
+         L"Hours\n" + kHead +
+             L"Date,Dawn-Dusk,Daylight,Night,Dusk-Dawn\n  "
+             L"1/14/2016,10:33:44,9:33:21,14:26:39,13:26:16\n"},
+        {40.6883, 1, 14, kModeHourVelocity, true,
+         L"Velocity(Delta Hours(Sec)/day)\n" + kHead +
+             L"Date,Dawn-Dusk,Daylight,Night,Dusk-Dawn\n  1/14/2016,82,88,-88,-82\n"},
+        {70.0, 12, 21, kModeVelocity, true, L""}, // checked by its cells below
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode * 100 + c.latitude);
+        ComputeShownDays(c.latitude, c.month, c.day, c.month, c.day);
+        SetMode(c.mode);
+        dateTimeFormat = c.twelveHour ? kDateTimeFormat12 : kDateTimeFormat24;
+        // Unchecked columns are written all the same.
+        sunTimesSeries.showEvent[Sunset] = 0;
+        const std::wstring csv = Csv();
+        if (!c.expected.empty()) {
+            EXPECT_EQ(csv, c.expected);
+            continue;
+        }
+        // Date, dawn, sunrise, sunset, dusk: the sun stays down, the twilight comes.
+        std::vector<std::wstring> fields;
+        std::wstring row = csv.substr(csv.rfind(L"12/21/2016")), field;
+        for (wchar_t ch : row) {
+            if (ch == L',' || ch == L'\n') {
+                fields.push_back(field);
+                field.clear();
+            } else {
+                field += ch;
+            }
+        }
+        ASSERT_EQ(fields.size(), 5u) << row;
+        EXPECT_EQ(fields[2], L"Never Rises");
+        EXPECT_EQ(fields[3], L"Never Rises");
+        EXPECT_NE(fields[1].find_first_of(L"0123456789"), std::wstring::npos);
+        EXPECT_NE(fields[4].find_first_of(L"0123456789"), std::wstring::npos);
+    }
+}
+
+TEST_F(SunTimesExportTest, AnEmptyRangeWritesNoCsvAndOnlyTheTitleOfAText) {
+    ComputeShownDays(40.6883, 1, 14, 1, 20);
+    sunTimesSeries.dayCount = 0;
+    EXPECT_EQ(Csv(), L"");
+    plotView = kViewTable;
+    EXPECT_EQ(TextFile(), L"Sun Times: Time of Day\r\n");
+    // A range of days gives the table with "\n" line ends behind its title.
+    ComputeShownDays(40.6883, 1, 14, 1, 20);
+    const std::wstring text = TextFile();
+    EXPECT_EQ(text.substr(0, 24), L"Sun Times: Time of Day\r\n");
+    EXPECT_EQ(text.find(L"\r\n", 24), std::wstring::npos);
+    EXPECT_NE(text.find(L"\n 1/20/2016"), std::wstring::npos);
+}
+
+TEST_F(SunTimesExportTest, CsvTitlesEndInCsvInAnyCase) {
+    for (const wchar_t* title : {L"Zelmora_Time.csv", L"a.CsV", L"CSV", L"x.tsv.csv"})
+        EXPECT_TRUE(IsCsvTitle(title)) << title;
+    for (const wchar_t* title : {L"Zelmora_Time.txt", L"Zelmora_Time", L"", L"a.csvx", L"sv"})
+        EXPECT_FALSE(IsCsvTitle(title)) << title;
+    EXPECT_FALSE(IsCsvTitle(nullptr));
+}
+
+// Text files store "\n" as CR LF and each character as one byte; the title
+// line keeps its own CR, so it ends in CR CR LF.
+TEST_F(SunTimesExportTest, FileBytesAreEightBitWithCrLf) {
+    char bytes[64];
+    const struct {
+        const wchar_t* text;
+        int size;
+        const char* expected; // null: refused
+    } cases[] = {
+        {L"Sun Times: X\r\n\n", 64, "Sun Times: X\r\r\n\r\n"},
+        {L"caf\u00e9\n", 64, "caf\xe9\r\n"},
+        {L"Utqia\u0121vik", 64, nullptr}, // beyond 8 bits
+        {L"ab\n", 3, nullptr},            // does not fit
+        {L"", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const int count = EncodeTextFile(c.text, bytes, static_cast<size_t>(c.size));
+        if (c.expected == nullptr) {
+            EXPECT_EQ(count, -1);
+        } else {
+            EXPECT_EQ(std::string(bytes, count > 0 ? count : 0), c.expected);
+        }
+    }
+}
+
+} // namespace
