@@ -10,8 +10,10 @@
 #include "settings/window_positions.h"
 #include "app/program_state.h"
 #include "datetime/date_time_format.h"
+#include "locations/location_credits.h"
 #include "presentation/presentation_state.h"
 #include "resources/resource_ids.h"
+#include "support/bounded_format.h"
 #include "suntimes/sun_times_series.h"
 #include "ui/win32_support.h"
 #include "ui/win32_toolbars.h"
@@ -27,7 +29,12 @@ void ShowAboutBox(HWND window) {
     box.cbSize = sizeof box;
     box.hwndOwner = window;
     box.hInstance = programInstance;
-    box.lpszText = programInfo;
+    // The program information, and the sources of the location list with
+    // the attribution their licences ask for.
+    static wchar_t text[kProgramInfoLength + 1024];
+    FormatText(text, sizeof text / sizeof text[0], L"%ls\r\n\r\n%ls", programInfo,
+               kLocationDataCredits);
+    box.lpszText = text;
     box.lpszCaption = L"About Zelmora";
     box.dwStyle = MB_OK | MB_USERICON;
     box.lpszIcon = MAKEINTRESOURCEW(IDI_ZELMORA);

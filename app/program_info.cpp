@@ -1,6 +1,5 @@
 #include "app/program_info.h"
 
-#include "locations/location_credits.h"
 #include "support/bounded_format.h"
 #include "ui/web_site.h"
 
@@ -19,7 +18,7 @@ int BuildProgramInfo(wchar_t* buffer, int capacity) {
     return FormatText(buffer, capacity,
                       L"        *** Program Information ***\r\n\r\nProgram Description: %ls\r\n"
                       L"Program Name: %ls\r\nProgram Version: %ls\r\nProgram Date: %ls\r\n"
-                      L"Author: %ls\r\nEmail: %ls\r\nWEB Site: %ls\r\n\r\n%ls",
+                      L"Author: %ls\r\nEmail: %ls\r\nWEB Site: %ls",
                       kDescription, kProgramName, kProgramVersion, kProgramDate, kAuthor, kEmail,
-                      kWebSite, kLocationDataCredits);
+                      kWebSite);
 }
