@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/selection_dialog.h"
+#include "settings/program_options.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "app/program_state.h"
