@@ -199,6 +199,8 @@ StepOutcome RunLoop(TaggedFileCursor* cursor, wchar_t* line, const wchar_t* afte
         ReportTaggedFailure(*cursor, L"FileLoop Count < 1: %ld", static_cast<long>(count));
         return kStepFailed;
     }
+    p = SkipTaggedBlanks(p);
+    if (*p == L',') ++p;
     int32_t& counter = cursor->loopCounters[number];
     if (counter == 0) counter = Saturated(count);
     --counter;

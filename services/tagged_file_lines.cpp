@@ -25,6 +25,7 @@ void CutLine(wchar_t* line, bool atComment) {
 struct LineTag {
     const wchar_t* name;
     int length;
+    bool leadingColon; // ":name" rather than "name:"
 };
 
 LineTag TagOfLine(const wchar_t* line) {
@@ -34,14 +35,14 @@ LineTag TagOfLine(const wchar_t* line) {
         const wchar_t* end = name + 1;
         while (IsTaggedNameChar(*end))
             ++end;
-        return {name, static_cast<int>(end - name)};
+        return {name, static_cast<int>(end - name), true};
     }
     const wchar_t* end = p;
     while (IsTaggedNameChar(*end))
         ++end;
     if (end > p && end[0] == L':' && (end[1] == L'\0' || IsTaggedWhite(end[1])))
-        return {p, static_cast<int>(end - p)};
-    return {nullptr, 0};
+        return {p, static_cast<int>(end - p), false};
+    return {nullptr, 0, false};
 }
 
 bool SameName(const wchar_t* a, const wchar_t* b, int length) {
@@ -72,7 +73,7 @@ int TaggedContentOffset(const wchar_t* line) {
     LineTag tag = TagOfLine(line);
     if (tag.name == nullptr) return static_cast<int>(p - line);
     const wchar_t* content = tag.name + tag.length;
-    if (tag.name[-1] == L':') { // ":name", blanks, an optional ";" and blanks
+    if (tag.leadingColon) { // ":name", blanks, an optional ";" and blanks
         content = SkipTaggedBlanks(content);
         if (*content == L';') content = SkipTaggedBlanks(content + 1);
     } else { // "name:" and blanks

@@ -180,7 +180,10 @@ TaggedReferenceResult ResolveTaggedReference(const TaggedFileCursor& cursor, con
     const wchar_t* q = SkipTaggedBlanks(nameEnd);
     *end = q;
     if (*q == L'+' || *q == L'-') {
-        if (!ReadTaggedInteger(q, &offset, end)) return kReferenceMalformed;
+        const wchar_t* digits = SkipTaggedBlanks(q + 1);
+        if (!(*digits >= L'0' && *digits <= L'9') || !ReadTaggedInteger(digits, &offset, end))
+            return kReferenceMalformed;
+        if (*q == L'-') offset = -offset;
     } else {
         *end = nameEnd;
     }

@@ -69,6 +69,10 @@ int RunCommandLine(const wchar_t* commandLine) {
 int OpenCommandFile(const wchar_t* path) {
     if (path == nullptr) path = L"";
     if (HasIniExtension(path)) {
+        if (PathKindAt(path) != kPathFile) {
+            ReportError(L"Failed File Open: %ls", path);
+            return kSettingsUnreadable;
+        }
         const int result = ReadSettingsFile(path);
         if (result == kSettingsUnreadable) ReportError(L"Failed File Open: %ls", path);
         return result;
