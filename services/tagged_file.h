@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 #include "support/text_lines.h"
 
@@ -32,10 +33,12 @@ enum {
     kTaggedFileLineLimit = 100000,
 };
 
-// One run of one reference. Open it with OpenTaggedReference, then take its
-// data lines with NextTaggedDataLine.
+// One run of one reference: begin it with BeginTaggedRun, take its data lines
+// with NextTaggedDataLine, and end it with EndTaggedRun when it is left before
+// NextTaggedDataLine said it was over.
 struct TaggedFileCursor {
     wchar_t fileName[kTaggedTextLength]; // empty: string mode, the text is the one line
+    FILE* file; // the file, open while the run lasts; every read starts from line 1
     int32_t firstLine;                   // the range, first and last line (1-based)
     int32_t lastLine;
     int32_t currentLine; // the line to read next
@@ -49,7 +52,8 @@ struct TaggedFileCursor {
     int32_t returnLines[kTaggedCallDepth];
 };
 
-// Parses `text` and resets the cursor for a run. Text that is not a reference
+// Parses `text` and resets the cursor for a run (a file opened for it stays
+// open for the run: end it with EndTaggedRun). Text that is not a reference
 // (after trimming it does not begin with "<" or "\"<") is string mode: the
 // run has the text itself as its one line. Returns 0 (string mode or a valid
 // reference) or -1 after reporting why the reference is not valid.
@@ -86,8 +90,12 @@ int BeginTaggedRun(const wchar_t* text, TaggedFileCursor* cursor, wchar_t* line)
 
 // The next data line of a run begun by BeginTaggedRun: 1 with *content
 // pointing at the line's content (trailing white space removed), 0 when the
-// run is over, -1 when it ended in failure (already reported).
+// run is over, -1 when it ended in failure (already reported). The run is
+// ended when the result is not 1.
 int NextTaggedDataLine(TaggedFileCursor* cursor, wchar_t* line, const wchar_t** content);
+
+// Ends a run: closes its file. Harmless on a run that has ended.
+void EndTaggedRun(TaggedFileCursor* cursor);
 
 // The process-wide timing trace switched by F_FILE: whether it is on, and
 // resetting it to its start (off, appending, no file announced).

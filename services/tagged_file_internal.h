@@ -43,16 +43,20 @@ enum TaggedReferenceResult {
 // number, a tag name with an optional +n or -n, and, when `relative` is set,
 // "." with a signed number counted from the current line. *end points behind
 // it. The line is not checked against any range.
-TaggedReferenceResult ResolveTaggedReference(const TaggedFileCursor& cursor, const wchar_t* text,
+TaggedReferenceResult ResolveTaggedReference(TaggedFileCursor& cursor, const wchar_t* text,
                                              bool relative, int64_t* line, const wchar_t** end);
 
 // The number of lines of the cursor's file; false after a report.
-bool CountTaggedFileLines(const TaggedFileCursor& cursor, int32_t* count);
+bool CountTaggedFileLines(TaggedFileCursor& cursor, int32_t* count);
+
+// The run's file, opened on first use and rewound to line 1; null after a
+// report of `failure` (a format with the file name for "%ls").
+FILE* TaggedFileFromStart(TaggedFileCursor& cursor, const wchar_t* failure);
 
 // Finds the first line of the cursor's file whose tag is name[0..length)
 // (letters compared without case). `reference` is the reference text from
 // the tag on, for the message when there is none. False after a report.
-bool FindTaggedLine(const TaggedFileCursor& cursor, const wchar_t* name, int length,
+bool FindTaggedLine(TaggedFileCursor& cursor, const wchar_t* name, int length,
                     const wchar_t* reference, int32_t* found);
 
 // Writes one step of the timing trace when tracking is on: the file's

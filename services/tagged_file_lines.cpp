@@ -1,6 +1,7 @@
 // Reading the lines of a tagged file: one line by number, the line count, and
-// the line that carries a tag. No index is kept: every read opens the file and
-// reads it from line 1, so a script may be edited between runs.
+// the line that carries a tag. No index is kept: every read starts again from
+// line 1 of the file, which stays open only while a run lasts, so a script
+// may be edited between runs.
 #include <cwchar>
 #include <memory>
 #include <new>
@@ -60,12 +61,23 @@ bool EndsTagName(wchar_t c) {
     return c == L'\0' || c == L'+' || c == L'-' || c == L';' || c == L':' || IsTaggedWhite(c);
 }
 
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using OpenFile = std::unique_ptr<FILE, FileCloser>;
-
 } // namespace
+
+FILE* TaggedFileFromStart(TaggedFileCursor& cursor, const wchar_t* failure) {
+    if (cursor.file == nullptr) {
+        cursor.file = OpenFileAt(cursor.fileName, "r");
+    } else {
+        std::rewind(cursor.file);
+    }
+    if (cursor.file == nullptr) ReportTaggedFailure(cursor, failure, cursor.fileName);
+    return cursor.file;
+}
+
+void EndTaggedRun(TaggedFileCursor* cursor) {
+    if (cursor == nullptr || cursor->file == nullptr) return;
+    std::fclose(cursor->file);
+    cursor->file = nullptr;
+}
 
 int TaggedContentOffset(const wchar_t* line) {
     if (line == nullptr) return 0;
@@ -99,13 +111,10 @@ const wchar_t* ReadTaggedLine(TaggedFileCursor* cursor, wchar_t* line) {
                             static_cast<long>(kTaggedVisitLimit));
         return nullptr;
     }
-    OpenFile file(OpenFileAt(cursor->fileName, "r"));
-    if (!file) {
-        ReportTaggedFailure(*cursor, L"Unable to Open Input File: \"%ls\"", cursor->fileName);
-        return nullptr;
-    }
+    FILE* file = TaggedFileFromStart(*cursor, L"Unable to Open Input File: \"%ls\"");
+    if (file == nullptr) return nullptr;
     for (int32_t number = 1; number <= wanted; ++number) {
-        if (!ReadTextLine(file.get(), line, kTaggedTextLength)) {
+        if (!ReadTextLine(file, line, kTaggedTextLength)) {
             ReportTaggedFailure(*cursor, L"Invalid Line #: %ld: ", static_cast<long>(wanted));
             return nullptr;
         }
@@ -115,19 +124,16 @@ const wchar_t* ReadTaggedLine(TaggedFileCursor* cursor, wchar_t* line) {
     return line;
 }
 
-bool CountTaggedFileLines(const TaggedFileCursor& cursor, int32_t* count) {
+bool CountTaggedFileLines(TaggedFileCursor& cursor, int32_t* count) {
     *count = 0;
-    OpenFile file(OpenFileAt(cursor.fileName, "r"));
-    if (!file) {
-        ReportTaggedFailure(cursor, L"Unable to Open Input File: \"%ls\"", cursor.fileName);
-        return false;
-    }
+    FILE* file = TaggedFileFromStart(cursor, L"Unable to Open Input File: \"%ls\"");
+    if (file == nullptr) return false;
     std::unique_ptr<wchar_t[]> line(new (std::nothrow) wchar_t[kTaggedTextLength]);
     if (!line) {
         ReportTaggedFailure(cursor, L"Insufficient Memory Storage");
         return false;
     }
-    while (ReadTextLine(file.get(), line.get(), kTaggedTextLength)) {
+    while (ReadTextLine(file, line.get(), kTaggedTextLength)) {
         if (++*count > kTaggedFileLineLimit) {
             ReportTaggedFailure(cursor, L"Tagged File Too Long (%ld Lines Max): \"%ls\"",
                                 static_cast<long>(kTaggedFileLineLimit), cursor.fileName);
@@ -139,20 +145,17 @@ bool CountTaggedFileLines(const TaggedFileCursor& cursor, int32_t* count) {
 
 // The first line of the file whose tag is name[0..length); reference is the
 // reference text from the tag on, for the message when there is none.
-bool FindTaggedLine(const TaggedFileCursor& cursor, const wchar_t* name, int length,
+bool FindTaggedLine(TaggedFileCursor& cursor, const wchar_t* name, int length,
                     const wchar_t* reference, int32_t* found) {
-    OpenFile file(OpenFileAt(cursor.fileName, "r"));
-    if (!file) {
-        ReportTaggedFailure(cursor, L"Unable to Open File: \"%ls\"", cursor.fileName);
-        return false;
-    }
+    FILE* file = TaggedFileFromStart(cursor, L"Unable to Open File: \"%ls\"");
+    if (file == nullptr) return false;
     std::unique_ptr<wchar_t[]> line(new (std::nothrow) wchar_t[kTaggedTextLength]);
     if (!line) {
         ReportTaggedFailure(cursor, L"Insufficient Memory Storage");
         return false;
     }
     for (int32_t number = 1; number <= kTaggedFileLineLimit; ++number) {
-        if (!ReadTextLine(file.get(), line.get(), kTaggedTextLength)) break;
+        if (!ReadTextLine(file, line.get(), kTaggedTextLength)) break;
         CutLine(line.get(), true);
         LineTag tag = TagOfLine(line.get());
         if (tag.name != nullptr && tag.length == length && SameName(tag.name, name, length) &&

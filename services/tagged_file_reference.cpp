@@ -70,7 +70,7 @@ ReferencePieces SplitReference(wchar_t* spec) {
 
 // Resolves the start or end reference of the file reference. False after a
 // report.
-bool ResolveRangeEnd(const TaggedFileCursor& cursor, const wchar_t* text, int32_t* line) {
+bool ResolveRangeEnd(TaggedFileCursor& cursor, const wchar_t* text, int32_t* line) {
     int64_t value = 0;
     const wchar_t* end = text;
     switch (ResolveTaggedReference(cursor, text, false, &value, &end)) {
@@ -156,7 +156,7 @@ int OpenFileReference(wchar_t* spec, TaggedFileCursor* cursor) {
 
 } // namespace
 
-TaggedReferenceResult ResolveTaggedReference(const TaggedFileCursor& cursor, const wchar_t* text,
+TaggedReferenceResult ResolveTaggedReference(TaggedFileCursor& cursor, const wchar_t* text,
                                              bool relative, int64_t* line, const wchar_t** end) {
     *line = 0;
     const wchar_t* p = SkipTaggedBlanks(text);

@@ -13,11 +13,13 @@
 
 namespace {
 
-// The buffers of one run, allocated together.
+// The buffers of one run, allocated together; the run's file is closed
+// however the run ends.
 struct CommandRun {
     TaggedFileCursor cursor;
     wchar_t text[kTaggedTextLength]; // the unquoted text
     wchar_t line[kTaggedTextLength];
+    ~CommandRun() { EndTaggedRun(&cursor); }
 };
 
 bool IsIgnorableRest(const wchar_t* rest) {
@@ -94,7 +96,7 @@ int RunCommands(const wchar_t* text, const wchar_t** rest) {
         if (rest != nullptr) *rest = start;
         return 0;
     }
-    std::unique_ptr<CommandRun> run(new (std::nothrow) CommandRun);
+    std::unique_ptr<CommandRun> run(new (std::nothrow) CommandRun());
     if (!run) {
         ReportError(L"Insufficient Memory Storage");
         return kCommandsFailed;
