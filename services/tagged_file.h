@@ -38,15 +38,15 @@ enum {
 // NextTaggedDataLine said it was over.
 struct TaggedFileCursor {
     wchar_t fileName[kTaggedTextLength]; // empty: string mode, the text is the one line
-    FILE* file; // the file, open while the run lasts; every read starts from line 1
-    int32_t firstLine;                   // the range, first and last line (1-based)
+    FILE* file;        // the file, open while the run lasts; every read starts from line 1
+    int32_t firstLine; // the range, first and last line (1-based)
     int32_t lastLine;
-    int32_t currentLine; // the line to read next
-    int32_t lineRead;    // the line last read, 0 before the first
-    int32_t remaining;   // line visits still to make (scripts change it)
-    int32_t delivered;   // data lines handed out
-    int32_t iterations;  // steps of the run so far
-    int32_t visits;      // lines read so far, bounded by kTaggedVisitLimit
+    int32_t currentLine;                    // the line to read next
+    int32_t lineRead;                       // the line last read, 0 before the first
+    int32_t remaining;                      // line visits still to make (scripts change it)
+    int32_t delivered;                      // data lines handed out
+    int32_t iterations;                     // steps of the run so far
+    int32_t visits;                         // lines read so far, bounded by kTaggedVisitLimit
     int32_t loopCounters[kTaggedLoopCount]; // 0 = idle
     int32_t callDepth;
     int32_t returnLines[kTaggedCallDepth];

@@ -100,7 +100,8 @@ bool JumpToLine(TaggedFileCursor* cursor, wchar_t* line, int64_t target) {
                             static_cast<long>(cursor->lastLine), static_cast<long>(target));
         return false;
     }
-    cursor->remaining = Saturated(static_cast<int64_t>(cursor->remaining) + cursor->currentLine - target);
+    cursor->remaining =
+        Saturated(static_cast<int64_t>(cursor->remaining) + cursor->currentLine - target);
     cursor->currentLine = static_cast<int32_t>(target);
     return ReadTaggedLine(cursor, line) != nullptr;
 }

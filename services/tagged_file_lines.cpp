@@ -15,7 +15,8 @@ namespace {
 // removes trailing white space.
 void CutLine(wchar_t* line, bool atComment) {
     wchar_t* p = line;
-    while (*p != L'\0' && *p != L'\r' && *p != L'\n' && !(atComment && p[0] == L'/' && p[1] == L'/'))
+    while (*p != L'\0' && *p != L'\r' && *p != L'\n' &&
+           !(atComment && p[0] == L'/' && p[1] == L'/'))
         ++p;
     while (p > line && IsTaggedWhite(p[-1]))
         --p;

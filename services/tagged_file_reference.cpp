@@ -35,36 +35,36 @@ long LastIndexOf(const wchar_t* text, long from, long to, wchar_t c) {
 // The pieces of a reference, each trimmed; a null piece was not written.
 struct ReferencePieces {
     wchar_t* fileName;
-    wchar_t* start; // after "@"
-    wchar_t* end;   // after ":" within the start reference
+    wchar_t* start;  // after "@"
+    wchar_t* end;    // after ":" within the start reference
     wchar_t* repeat; // after "="
 };
 
 // Splits the text after "<" in place. The markers are looked for only behind
 // the last "." (the file's extension), so folders may hold any of them.
-ReferencePieces SplitReference(wchar_t* spec) {
-    const long length = static_cast<long>(std::wcslen(spec));
-    const long dot = LastIndexOf(spec, 0, length, L'.');
+ReferencePieces SplitReference(wchar_t* named) {
+    const long length = static_cast<long>(std::wcslen(named));
+    const long dot = LastIndexOf(named, 0, length, L'.');
     const long region = dot < 0 ? 0 : dot;
-    const long at = LastIndexOf(spec, region, length, L'@');
-    const long equals = LastIndexOf(spec, at < 0 ? region : at + 1, length, L'=');
+    const long at = LastIndexOf(named, region, length, L'@');
+    const long equals = LastIndexOf(named, at < 0 ? region : at + 1, length, L'=');
     const long startEnd = equals < 0 ? length : equals;
-    const long colon = at < 0 ? -1 : LastIndexOf(spec, at + 1, startEnd, L':');
+    const long colon = at < 0 ? -1 : LastIndexOf(named, at + 1, startEnd, L':');
 
-    ReferencePieces pieces{spec, nullptr, nullptr, nullptr};
+    ReferencePieces pieces{named, nullptr, nullptr, nullptr};
     if (equals >= 0) {
-        spec[equals] = L'\0';
-        pieces.repeat = TrimInPlace(spec + equals + 1);
+        named[equals] = L'\0';
+        pieces.repeat = TrimInPlace(named + equals + 1);
     }
     if (colon >= 0) {
-        spec[colon] = L'\0';
-        pieces.end = TrimInPlace(spec + colon + 1);
+        named[colon] = L'\0';
+        pieces.end = TrimInPlace(named + colon + 1);
     }
     if (at >= 0) {
-        spec[at] = L'\0';
-        pieces.start = TrimInPlace(spec + at + 1);
+        named[at] = L'\0';
+        pieces.start = TrimInPlace(named + at + 1);
     }
-    pieces.fileName = TrimInPlace(spec);
+    pieces.fileName = TrimInPlace(named);
     return pieces;
 }
 
@@ -107,8 +107,8 @@ void ResetCursor(TaggedFileCursor* cursor) {
 }
 
 // Fills the cursor from the text behind "<". -1 after a report.
-int OpenFileReference(wchar_t* spec, TaggedFileCursor* cursor) {
-    ReferencePieces pieces = SplitReference(spec);
+int OpenFileReference(wchar_t* named, TaggedFileCursor* cursor) {
+    ReferencePieces pieces = SplitReference(named);
     CopyText(cursor->fileName, kTaggedTextLength, pieces.fileName);
     if (cursor->fileName[0] == L'\0') {
         ReportTaggedFailure(*cursor, L"Unable to Open Input File: \"\"");
@@ -205,20 +205,20 @@ int OpenTaggedReference(const wchar_t* text, TaggedFileCursor* cursor) {
     const bool quoted = p[0] == L'"' && p[1] == L'<';
     if (p[0] != L'<' && !quoted) return 0;
 
-    std::unique_ptr<wchar_t[]> spec(new (std::nothrow) wchar_t[kTaggedTextLength]);
-    if (!spec) {
+    std::unique_ptr<wchar_t[]> named(new (std::nothrow) wchar_t[kTaggedTextLength]);
+    if (!named) {
         ReportError(L"Insufficient Memory Storage");
         return -1;
     }
     if (quoted) {
-        if (ParseToken(p, nullptr, spec.get(), kQuotedReferenceDelimiters, kTaggedTextLength,
+        if (ParseToken(p, nullptr, named.get(), kQuotedReferenceDelimiters, kTaggedTextLength,
                        kTokenQuoteRequired) < 0)
             return -1;
-    } else if (CopyText(spec.get(), kTaggedTextLength, p) < 0) {
+    } else if (CopyText(named.get(), kTaggedTextLength, p) < 0) {
         ReportError(L"String Length Exceeded: %d Max", static_cast<int>(kTaggedTextLength));
         return -1;
     }
     // The text (quoted or not) begins with "<"; the file name follows.
-    wchar_t* after = TrimInPlace(spec.get());
+    wchar_t* after = TrimInPlace(named.get());
     return OpenFileReference(TrimInPlace(after + 1), cursor);
 }

@@ -30,7 +30,8 @@ int NextTaggedDataLine(TaggedFileCursor* cursor, wchar_t* line, const wchar_t** 
     }
     bool commandSeen = false;
     const wchar_t* data = nullptr;
-    if (ReadTaggedLine(cursor, line) != nullptr) data = ProcessTaggedLine(cursor, line, &commandSeen);
+    if (ReadTaggedLine(cursor, line) != nullptr)
+        data = ProcessTaggedLine(cursor, line, &commandSeen);
     if (data == nullptr) {
         EndTaggedRun(cursor);
         return -1;

@@ -25,8 +25,8 @@ const long kNoPreviousTick = 1000000000L;
 // The trace's state lasts across runs until F_FILE=F switches it off.
 struct TrackingState {
     bool on;
-    bool startNewFile;              // the next write starts the file afresh
-    long previousTick;              // milliseconds modulo kNoPreviousTick
+    bool startNewFile;                    // the next write starts the file afresh
+    long previousTick;                    // milliseconds modulo kNoPreviousTick
     wchar_t announced[kTaggedTextLength]; // file of the last announcement
 };
 TrackingState tracking = {false, false, kNoPreviousTick, L""};
@@ -71,9 +71,8 @@ bool WriteStep(FILE* file, const TaggedFileCursor& cursor, const wchar_t* text) 
     if (tracking.previousTick != kNoPreviousTick)
         elapsed = (tick - tracking.previousTick + kNoPreviousTick) % kNoPreviousTick;
     tracking.previousTick = tick;
-    FormatText(piece, kTracePieceLength, L"t=%d.%03ds Line %ld: ",
-               static_cast<int>(elapsed / 1000), static_cast<int>(elapsed % 1000),
-               static_cast<long>(cursor.lineRead));
+    FormatText(piece, kTracePieceLength, L"t=%d.%03ds Line %ld: ", static_cast<int>(elapsed / 1000),
+               static_cast<int>(elapsed % 1000), static_cast<long>(cursor.lineRead));
     ok = ok && WriteTextUtf8(file, piece) && WriteTextUtf8(file, text);
     const size_t length = std::wcslen(text);
     if (length == 0 || text[length - 1] != L'\n') ok = ok && WriteTextUtf8(file, L"\n");

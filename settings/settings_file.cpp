@@ -118,8 +118,8 @@ int ReadSettingsFile(const wchar_t* path) {
 
 void WriteSettingsContent(FILE* file) {
     if (file == nullptr) return;
-    fwprintf(file, L"// %ls.exe %ls %ls %ls INI file by %ls\n\n", kProgramName,
-             kProgramDescription, kProgramVersion, kProgramDate, kMakerName);
+    fwprintf(file, L"// %ls.exe %ls %ls %ls INI file by %ls\n\n", kProgramName, kProgramDescription,
+             kProgramVersion, kProgramDate, kMakerName);
     for (const SettingsSectionEntry& section : kSettingsSections)
         if (section.write != nullptr) section.write(file);
 }
@@ -128,8 +128,8 @@ bool WriteSettingsFile(const wchar_t* path) {
     const wchar_t* shown = path != nullptr ? path : L"";
     const PathKind kind = PathKindAt(path);
     wchar_t temporary[kSettingsPathLength];
-    if (kind == kPathFolder ||
-        FormatText(temporary, kSettingsPathLength, L"%ls.tmp", shown) < 0 || shown[0] == L'\0') {
+    if (kind == kPathFolder || FormatText(temporary, kSettingsPathLength, L"%ls.tmp", shown) < 0 ||
+        shown[0] == L'\0') {
         ReportError(L"Failed to Write Control File: %ls", shown);
         return false;
     }

@@ -14,7 +14,8 @@ TimeZoneEntry* FindEntry(const wchar_t* keyName, int* index) {
     int position = 0;
     for (TimeZoneEntry* entry = timeZoneCatalogue.head; entry != nullptr;
          entry = entry->next, ++position) {
-        if (entry->keyName != nullptr && CompareZoneTextsIgnoringCase(entry->keyName, keyName) == 0) {
+        if (entry->keyName != nullptr &&
+            CompareZoneTextsIgnoringCase(entry->keyName, keyName) == 0) {
             if (index != nullptr) *index = position;
             return entry;
         }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 FILE* OpenFileAt(const wchar_t* path, const char* mode) {
     if (path == nullptr || mode == nullptr) return nullptr;
     wchar_t wideMode[8];

@@ -37,7 +37,8 @@ bool ReadTextLine(FILE* file, wchar_t* line, int capacity) {
         int lead = count - 1;
         while (lead > 0 && count - lead < 4 && (bytes[lead] & 0xC0) == 0x80)
             --lead;
-        int missing = ContinuationsAfter(static_cast<unsigned char>(bytes[lead])) - (count - 1 - lead);
+        int missing =
+            ContinuationsAfter(static_cast<unsigned char>(bytes[lead])) - (count - 1 - lead);
         while (missing-- > 0 && count < limit) {
             c = std::getc(file);
             if (c == EOF) break;

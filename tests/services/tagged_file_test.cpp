@@ -147,7 +147,7 @@ TEST_F(TaggedFileTest, CommentsAndLineEndsAreCutAndTagsSkipped) {
                                  "name:x\n"
                                  "Fxyz\n");
     RunOutcome outcome = RunReference(L"<cut.txt");
-    const std::vector<std::wstring> expected = {L"SD",          L"TIMEZONE=\"a", L"DT24", L"",
+    const std::vector<std::wstring> expected = {L"SD",         L"TIMEZONE=\"a", L"DT24", L"",
                                                 L"LATITUDE=1", L"name:x",       L"Fxyz"};
     EXPECT_EQ(outcome.lines, expected);
 }
@@ -161,16 +161,25 @@ struct ScriptCase {
 
 TEST_F(TaggedFileTest, ScriptCommandsSteerTheRun) {
     const ScriptCase cases[] = {
-        {"FCALL sub\nafter\nFSTOP\n:sub in sub\nFRETURN\n", L"<s.txt", {L"in sub", L"after", L""},
+        {"FCALL sub\nafter\nFSTOP\n:sub in sub\nFRETURN\n",
+         L"<s.txt",
+         {L"in sub", L"after", L""},
          nullptr},
-        {"FileCall sub\nafter\nfilestop\nsub: in sub\nfIlErEtUrN\n", L"<s.txt",
-         {L"in sub", L"after", L""}, nullptr},
-        {"start\n:top body\nFLOOP0=3 top\nend\n", L"<s.txt",
-         {L"start", L"body", L"body", L"body", L"end"}, nullptr},
-        {"start\n:top body\nFLOOP0=3 top\nend\n", L"<s.txt=2",
+        {"FileCall sub\nafter\nfilestop\nsub: in sub\nfIlErEtUrN\n",
+         L"<s.txt",
+         {L"in sub", L"after", L""},
+         nullptr},
+        {"start\n:top body\nFLOOP0=3 top\nend\n",
+         L"<s.txt",
+         {L"start", L"body", L"body", L"body", L"end"},
+         nullptr},
+        {"start\n:top body\nFLOOP0=3 top\nend\n",
+         L"<s.txt=2",
          {L"start", L"body", L"body", L"body", L"end", L"start", L"body", L"body", L"body", L"end"},
          nullptr},
-        {"one\ntwo\nFLOOP [1] = 2, .-2\n", L"<s.txt", {L"one", L"two", L"one", L"two", L""},
+        {"one\ntwo\nFLOOP [1] = 2, .-2\n",
+         L"<s.txt",
+         {L"one", L"two", L"one", L"two", L""},
          nullptr},
         {"FGOTO .+2\nskipped\nlanded\n", L"<s.txt", {L"landed"}, nullptr},
         {"FGOTO end\nskipped\n:end landed\n", L"<s.txt", {L"landed"}, nullptr},
@@ -178,7 +187,9 @@ TEST_F(TaggedFileTest, ScriptCommandsSteerTheRun) {
         {"a\nFABORT\nb\n", L"<s.txt", {L"a"}, L"FileAbort - Execution Terminated at line 2"},
         {"FRETURN\n", L"<s.txt", {}, L"Too many FileReturn commands"},
         {"FCALL sub\n:sub FRETURN;\n", L"<s.txt", {}, L"Invalid Reference Line Format at \";\""},
-        {"FGOTO main\n:sub in sub\nFRETURN\n:main FCALL sub\n", L"<s.txt", {L"in sub"},
+        {"FGOTO main\n:sub in sub\nFRETURN\n:main FCALL sub\n",
+         L"<s.txt",
+         {L"in sub"},
          L"Invalid Reference Line Number (1 - 4): 5"},
         {":a FCALL a\n", L"<s.txt", {}, L"FileCall Maximum Nesting Exceeded (4 Max)"},
         {"FGOTO 9\n", L"<s.txt", {}, L"Invalid Reference Line Number (1 - 1): 9"},
@@ -250,16 +261,15 @@ TEST_F(TaggedFileTest, TheTrackingFileRecordsEveryStep) {
     EXPECT_FALSE(TaggedTrackingOn());
 
     const std::string text = folder.ReadText(L"DefaultTrackingFile.txt");
-    const std::regex expected(
-        "//File_Tracking_file\n"
-        "//.* Tagged File Spec: \"track.txt\": Lines 1 to 5\n"
-        "t=0\\.000s Line 1: File_File=N\n"
-        "t=\\d+\\.\\d{3}s Line 2: FileText: hello\n"
-        "t=\\d+\\.\\d{3}s Line 3: FileCall sub\n"
-        "t=\\d+\\.\\d{3}s Line 5: FileReturn\n"
-        "t=\\d+\\.\\d{3}s Line 4: FileStop\n"
-        "//.* Tagged File Spec: \"off.txt\": Lines 1 to 2\n"
-        "t=\\d+\\.\\d{3}s Line 1: File_File=F\n");
+    const std::regex expected("//File_Tracking_file\n"
+                              "//.* Tagged File Spec: \"track.txt\": Lines 1 to 5\n"
+                              "t=0\\.000s Line 1: File_File=N\n"
+                              "t=\\d+\\.\\d{3}s Line 2: FileText: hello\n"
+                              "t=\\d+\\.\\d{3}s Line 3: FileCall sub\n"
+                              "t=\\d+\\.\\d{3}s Line 5: FileReturn\n"
+                              "t=\\d+\\.\\d{3}s Line 4: FileStop\n"
+                              "//.* Tagged File Spec: \"off.txt\": Lines 1 to 2\n"
+                              "t=\\d+\\.\\d{3}s Line 1: File_File=F\n");
     EXPECT_TRUE(std::regex_match(text, expected)) << text;
 
     // "T" appends to the file as it is; "N" starts it anew.
@@ -275,8 +285,9 @@ TEST_F(TaggedFileTest, ATrackingFileThatCannotBeOpenedFailsTheRun) {
     folder.WriteText(L"track.txt", "F_FILE=T\nhello\n");
     RunOutcome outcome = RunReference(L"<track.txt");
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message.rfind(L"Unable to open File Tracking file: \"DefaultTrackingFile.txt\"", 0),
-              0u)
+    EXPECT_EQ(
+        outcome.message.rfind(L"Unable to open File Tracking file: \"DefaultTrackingFile.txt\"", 0),
+        0u)
         << outcome.message;
 }
 
@@ -285,9 +296,11 @@ TEST_F(TaggedFileTest, ContentOffsetSkipsTagsOfBothForms) {
         const wchar_t* line;
         int offset;
     } cases[] = {
-        {L"plain", 0},      {L"   indented", 3}, {L":tag content", 5}, {L" :tag ; content", 8},
-        {L"tag: content", 5}, {L"tag:", 4},      {L"tag:content", 0},  {L":9 x", 0},
-        {L":_x y", 4},      {L"", 0},
+        {L"plain", 0},        {L"   indented", 3},
+        {L":tag content", 5}, {L" :tag ; content", 8},
+        {L"tag: content", 5}, {L"tag:", 4},
+        {L"tag:content", 0},  {L":9 x", 0},
+        {L":_x y", 4},        {L"", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TaggedContentOffset(c.line), c.offset) << c.line;

@@ -14,8 +14,9 @@ struct ValueCase {
 };
 
 TEST(SettingValues, ValuesAreQuotedWhenTheyMustBeAndReadBackWhole) {
-    const std::wstring emoji = sizeof(wchar_t) == 2 ? std::wstring(L"\xD83D\xDE00")
-                                                    : std::wstring(1, static_cast<wchar_t>(0x1F600));
+    const std::wstring emoji = sizeof(wchar_t) == 2
+                                   ? std::wstring(L"\xD83D\xDE00")
+                                   : std::wstring(1, static_cast<wchar_t>(0x1F600));
     const ValueCase cases[] = {
         {L"UTC", L"UTC"},
         {L"C:\\dir\\file.txt", L"\"C:\\\\dir\\\\file.txt\""},

@@ -247,8 +247,9 @@ TEST_F(SettingsFileTest, SettingsPathIsBesideTheProgram) {
 }
 
 TEST_F(SettingsFileTest, WindowPositionsAreReadEarlyWithoutAnythingElse) {
-    folder.WriteText(L"zelmora.ini", "[OPTIONS]\nSDO\n[DISPLAY_POSITIONS]\n"
-                                     "Pos0=100, 100, 800, 650\nPos99=1\n[SUNTIMES]\nPos1=1,2,3,4\n");
+    folder.WriteText(L"zelmora.ini",
+                     "[OPTIONS]\nSDO\n[DISPLAY_POSITIONS]\n"
+                     "Pos0=100, 100, 800, 650\nPos99=1\n[SUNTIMES]\nPos1=1,2,3,4\n");
     ReadWindowPositionsEarly(folder.Path(L"zelmora.EXE").c_str());
     EXPECT_EQ(windowPositions[kPositionMainWindow].right, 800);
     EXPECT_TRUE(IsPositionEmpty(windowPositions[1]));

@@ -31,8 +31,7 @@ inline void InstallTestZones() {
     TIME_ZONE_INFORMATION zone{};
     BeginTimeZoneCatalogue();
     AddTimeZoneEntry(L"(UTC+09:00) Osaka, Sapporo, Tokyo", L"Tokyo Standard Time", &zone);
-    AddTimeZoneEntry(L"(UTC+00:00) Dublin, Edinburgh, Lisbon, London", L"GMT Standard Time",
-                     &zone);
+    AddTimeZoneEntry(L"(UTC+00:00) Dublin, Edinburgh, Lisbon, London", L"GMT Standard Time", &zone);
     AddTimeZoneEntry(L"(UTC) Coordinated Universal Time", L"UTC", &zone);
     AddTimeZoneEntry(L"(UTC+01:00) Odd", L"Odd; \"Zone\" // \\ caf\u00e9\ttab", &zone);
     FinishTimeZoneCatalogue();

@@ -28,8 +28,8 @@ class SunTimesSectionTest : public ::testing::Test {
 struct CommandCase {
     const wchar_t* text;
     int result;
-    double latitude; // afterwards, from 40.6883
-    double longitude; // afterwards, from -75.2164
+    double latitude;     // afterwards, from 40.6883
+    double longitude;    // afterwards, from -75.2164
     const wchar_t* zone; // afterwards, from none
     const wchar_t* message;
 };

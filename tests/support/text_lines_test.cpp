@@ -36,7 +36,10 @@ TEST(TextLines, AnyBytesReadAsBoundedLines) {
         {"over\xC0\x80long\n", 64, {L"over\u00c0\u0080long\n"}},
         {std::string("nul\0byte\n", 9), 64, {L"nulbyte\n"}},
         {"abcdefghij", 8, {L"abcd", L"efgh", L"ij"}},
-        {"ab\xE2\x82\xAC" "cdef", 7, {L"ab\u20ac", L"cde", L"f"}}, // a character stays whole
+        {"ab\xE2\x82\xAC"
+         "cdef",
+         7,
+         {L"ab\u20ac", L"cde", L"f"}}, // a character stays whole
     };
     for (const auto& c : cases) {
         folder.Write(L"lines.txt", c.bytes);
