@@ -6,6 +6,7 @@
 #include "app/menus.h"
 #include "app/selection_dialog.h"
 #include "app/selection_range.h"
+#include "settings/program_options.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "app/program_state.h"

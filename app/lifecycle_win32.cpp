@@ -9,6 +9,7 @@
 #include "app/selection_dialog_year.h"
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
+#include "settings/program_options.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "support/error_report.h"

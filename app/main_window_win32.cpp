@@ -8,6 +8,7 @@
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
 #include "resources/resource_ids.h"
+#include "settings/program_options.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "support/error_report.h"

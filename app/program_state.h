@@ -26,9 +26,7 @@ extern SYSTEMTIME rangeStart;
 extern SYSTEMTIME rangeEnd;
 extern int datesChosen;
 
-extern RECT plotRect; // the result area: client area less the bars
-extern int statusBarOn;
-extern int exitRequested;
+extern RECT plotRect;            // the result area: client area less the bars
 extern std::atomic<int> closing; // read by the update check's thread
 extern POINT dragAnchor;
 extern int clickPending;

@@ -20,8 +20,6 @@ SYSTEMTIME rangeEnd;
 int datesChosen = 0;
 
 RECT plotRect;
-int statusBarOn = 1;
-int exitRequested = 0;
 std::atomic<int> closing{0};
 POINT dragAnchor;
 int clickPending = 0;

@@ -1,19 +1,15 @@
 #include "settings/window_placement.h"
 
+#include "settings/copy_number.h"
+#include "settings/screen_size.h"
 #include "settings/window_positions.h"
-#include "support/bounded_format.h"
 
 namespace {
 
 int copyNumber = -1;
 
-void ScreenSize(int32_t* width, int32_t* height) {
-    *width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    *height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-}
-
-// Each running copy owns the first free mutex of a numbered series; the
-// handle stays open for the life of the process.
+// Each running copy owns the first free number; its windows are shifted by
+// the cascade offset that the number brings.
 void NumberThisCopy() {
     wchar_t path[MAX_PATH] = L"";
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -26,19 +22,9 @@ void NumberThisCopy() {
             *p = L'\0';
             break;
         }
-    copyNumber = 9;
-    for (int n = 0; n <= 9; ++n) {
-        wchar_t mutexName[MAX_PATH + 64];
-        FormatText(mutexName, MAX_PATH + 64, L"Display Size check for %ls #%d alreay running", name,
-                   n);
-        HANDLE mutex = CreateMutexW(nullptr, TRUE, mutexName);
-        if (mutex != nullptr && GetLastError() != ERROR_ALREADY_EXISTS) {
-            copyNumber = n;
-            return;
-        }
-        if (mutex != nullptr) CloseHandle(mutex);
-        cascadeOffset += 25;
-    }
+    CopyNumber claimed = ClaimCopyNumber(name);
+    copyNumber = claimed.number;
+    cascadeOffset += claimed.offset;
 }
 
 } // namespace
@@ -65,7 +51,7 @@ void PlaceMainWindow(HWND window) {
 
 void PlaceWindow(HWND parent, HWND window, int index, int dx, int dy) {
     int32_t width = 0, height = 0;
-    ScreenSize(&width, &height);
+    VirtualScreenSize(&width, &height);
     const bool resizable = (GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME) != 0;
     if (index >= 0 && index < kPositionCount && !IsPositionEmpty(windowPositions[index])) {
         PositionRect& entry = windowPositions[index];

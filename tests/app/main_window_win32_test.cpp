@@ -22,6 +22,7 @@
 #include "presentation/presentation_state.h"
 #include "presentation/sun_times_table.h"
 #include "resources/resource_ids.h"
+#include "settings/program_options.h"
 #include "settings/window_positions.h"
 #include "support/bounded_format.h"
 #include "support/error_report.h"

@@ -11,6 +11,7 @@
 #include "datetime/date_time_format.h"
 #include "presentation/presentation_state.h"
 #include "resources/resource_ids.h"
+#include "settings/program_options.h"
 #include "suntimes/sun_times_series.h"
 
 namespace {

@@ -1,0 +1,3 @@
+#include "fuzz/fuzz_target.h"
+
+ZELMORA_FUZZ_TARGET(fuzz::SettingValue)

@@ -1,0 +1,29 @@
+#include "settings/command_text.h"
+
+#include <cwchar>
+
+const wchar_t kCommandDelimiters[] = L" \";!,><|\t\n\v\f\r";
+
+bool StartsWithCommandWord(const wchar_t* text, const wchar_t* word) {
+    for (int i = 0; word[i] != L'\0'; ++i) {
+        wchar_t c = text[i];
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - 32);
+        if (c != word[i]) return false;
+    }
+    return true;
+}
+
+const wchar_t* SkipComment(const wchar_t* p) {
+    while (*p != L'\0' && *p != L'\n')
+        ++p;
+    return p;
+}
+
+bool CheckSectionHeader(const wchar_t* line, const wchar_t* header, bool* active,
+                        const wchar_t** rest) {
+    const wchar_t* p = SkipCommandWhite(line);
+    if (*p != L'[') return false;
+    *active = StartsWithCommandWord(p, header);
+    if (*active && rest != nullptr) *rest = SkipCommandWhite(p + std::wcslen(header));
+    return true;
+}

@@ -1,0 +1,4 @@
+#include "settings/program_options.h"
+
+int statusBarOn = 1;
+int exitRequested = 0;

@@ -1,0 +1,309 @@
+#include "services/tagged_file.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "support/error_report.h"
+#include "support/test_files.h"
+
+namespace {
+
+// What one run of a reference gave: its data lines, whether it ended well,
+// and the message it left.
+struct RunOutcome {
+    std::vector<std::wstring> lines;
+    bool ok;
+    std::wstring message;
+    int category;
+};
+
+RunOutcome RunReference(const wchar_t* reference) {
+    static TaggedFileCursor cursor;
+    static wchar_t line[kTaggedTextLength];
+    TakePendingError();
+    RunOutcome outcome{{}, true, L"", 0};
+    if (BeginTaggedRun(reference, &cursor, line) < 0) {
+        outcome.ok = false;
+    } else {
+        const wchar_t* content = nullptr;
+        int next;
+        while ((next = NextTaggedDataLine(&cursor, line, &content)) > 0)
+            outcome.lines.push_back(content);
+        outcome.ok = next == 0;
+    }
+    ErrorState error = TakePendingError();
+    outcome.message = error.message;
+    outcome.category = error.category;
+    return outcome;
+}
+
+class TaggedFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder.Enter();
+        folder.WriteText(L"script.txt", "first\n"
+                                        ":alpha second\n"
+                                        "  third\n"
+                                        "beta: fourth\n"
+                                        "fifth // a comment\n");
+        ResetTaggedTracking();
+    }
+    void TearDown() override {
+        ResetTaggedTracking();
+        TakePendingError();
+    }
+    ScratchFolder folder;
+};
+
+struct ReferenceCase {
+    const wchar_t* reference;
+    std::vector<std::wstring> lines;
+};
+
+TEST_F(TaggedFileTest, ReferencesDeliverTheirRangeOfLines) {
+    const std::vector<std::wstring> all = {L"first", L"second", L"third", L"fourth", L"fifth"};
+    std::vector<std::wstring> twice = all;
+    twice.insert(twice.end(), all.begin(), all.end());
+    const ReferenceCase cases[] = {
+        {L"<script.txt", all},
+        {L"<script.txt@3", {L"third"}},
+        {L"<script.txt@3=2", {L"third", L"third"}},
+        {L"<script.txt=2", twice},
+        {L"<script.txt@2:4", {L"second", L"third", L"fourth"}},
+        {L"<script.txt@4:", {L"fourth", L"fifth"}},
+        {L"<script.txt@:2", {L"first", L"second"}},
+        {L"<script.txt@alpha:beta", {L"second", L"third", L"fourth"}},
+        {L"<script.txt@alpha+1", {L"third"}},
+        {L"<script.txt@BETA - 1", {L"third"}},
+        {L"<script.txt@0x3", {L"third"}},
+        {L"<script.txt@05", {L"fifth"}},
+        {L"  <  script.txt @ 2 : 3 = 2 ", {L"second", L"third", L"second", L"third"}},
+        {L"\"<script.txt@2\"", {L"second"}},
+        {L"LATITUDE=1 // no reference", {L"LATITUDE=1 // no reference"}},
+        {L"first: LATITUDE=1", {L"LATITUDE=1"}}, // the tag rule holds for text too
+    };
+    for (const ReferenceCase& c : cases) {
+        RunOutcome outcome = RunReference(c.reference);
+        EXPECT_TRUE(outcome.ok) << c.reference << ": " << outcome.message;
+        EXPECT_EQ(outcome.lines, c.lines) << c.reference;
+    }
+}
+
+struct FailureCase {
+    const wchar_t* reference;
+    const wchar_t* message;
+};
+
+TEST_F(TaggedFileTest, BadReferencesAreReportedAsTaggedFileErrors) {
+    folder.WriteText(L"empty.txt", "");
+    const FailureCase cases[] = {
+        {L"<script.txt@5:2", L"File Tag1>Tag2: 5 > &ld"},
+        {L"<script.txt@0", L"Line Number < 1: 0"},
+        {L"<script.txt@2:-1", L"Line Number < 1: -1"},
+        {L"<script.txt@alpha-5", L"Invalid Line #: -3: "},
+        {L"<script.txt@gamma+1", L"Tag Not Found: gamma+1"},
+        {L"<script.txt@_x", L"Invalid Tag Format at: _x"},
+        {L"<script.txt@3x", L"Invalid Tag Format at: x"},
+        {L"<script.txt@!", L"Invalid Tag Format at: !"},
+        {L"<missing.txt", L"Unable to Open Input File: \"missing.txt\""},
+        {L"<missing.txt@tag", L"Unable to Open File: \"missing.txt\""},
+        {L"<", L"Unable to Open Input File: \"\""},
+        {L"<script.txt=0", L"Invalid # in file=# format: \"script.txt=0\""},
+        {L"<script.txt=2x", L"Invalid # in file=# format: \"script.txt=2x\""},
+        {L"<script.txt=", L"Invalid # in file=# format: \"script.txt=\""},
+        {L"<script.txt=99999999999", L"Invalid # in file=# format: \"script.txt=99999999999\""},
+        {L"<empty.txt=2", L"Invalid # in file=# format: \"empty.txt=2\""},
+        {L"<script.txt@9", L"Invalid Line #: 9: "},
+        {L"<script.txt@3:7", L"Invalid Line #: 6: "}, // the run reaches past the end
+        {L"\"<script.txt", L"Missing Ending \" for: \"<script.txt"},
+    };
+    for (const FailureCase& c : cases) {
+        RunOutcome outcome = RunReference(c.reference);
+        EXPECT_FALSE(outcome.ok) << c.reference;
+        EXPECT_EQ(outcome.message.substr(0, std::wcslen(c.message)), c.message) << c.reference;
+    }
+    // Failures after a line was read say where.
+    RunOutcome outcome = RunReference(L"<script.txt@3:7");
+    EXPECT_EQ(outcome.message, L"Invalid Line #: 6:  at line 5 in \"script.txt\"");
+    EXPECT_EQ(outcome.category, kErrorTaggedFile);
+}
+
+TEST_F(TaggedFileTest, AnEmptyFileHasNothingToRun) {
+    folder.WriteText(L"empty.txt", "");
+    RunOutcome outcome = RunReference(L"<empty.txt");
+    EXPECT_TRUE(outcome.ok);
+    EXPECT_TRUE(outcome.lines.empty());
+}
+
+TEST_F(TaggedFileTest, CommentsAndLineEndsAreCutAndTagsSkipped) {
+    folder.WriteText(L"cut.txt", "SD // status bar\n"
+                                 "TIMEZONE=\"a//b\"\n"
+                                 "  :tag ;  DT24\n"
+                                 "tag2:\n"
+                                 "_under: LATITUDE=1\n"
+                                 "name:x\n"
+                                 "Fxyz\n");
+    RunOutcome outcome = RunReference(L"<cut.txt");
+    const std::vector<std::wstring> expected = {L"SD",         L"TIMEZONE=\"a", L"DT24", L"",
+                                                L"LATITUDE=1", L"name:x",       L"Fxyz"};
+    EXPECT_EQ(outcome.lines, expected);
+}
+
+struct ScriptCase {
+    const char* script;
+    const wchar_t* reference;
+    std::vector<std::wstring> lines; // data lines handed out
+    const wchar_t* message;          // the start of the message; null when the run ends well
+};
+
+TEST_F(TaggedFileTest, ScriptCommandsSteerTheRun) {
+    const ScriptCase cases[] = {
+        {"FCALL sub\nafter\nFSTOP\n:sub in sub\nFRETURN\n",
+         L"<s.txt",
+         {L"in sub", L"after", L""},
+         nullptr},
+        {"FileCall sub\nafter\nfilestop\nsub: in sub\nfIlErEtUrN\n",
+         L"<s.txt",
+         {L"in sub", L"after", L""},
+         nullptr},
+        {"start\n:top body\nFLOOP0=3 top\nend\n",
+         L"<s.txt",
+         {L"start", L"body", L"body", L"body", L"end"},
+         nullptr},
+        {"start\n:top body\nFLOOP0=3 top\nend\n",
+         L"<s.txt=2",
+         {L"start", L"body", L"body", L"body", L"end", L"start", L"body", L"body", L"body", L"end"},
+         nullptr},
+        {"one\ntwo\nFLOOP [1] = 2, .-2\n",
+         L"<s.txt",
+         {L"one", L"two", L"one", L"two", L""},
+         nullptr},
+        {"FGOTO .+2\nskipped\nlanded\n", L"<s.txt", {L"landed"}, nullptr},
+        {"FGOTO end\nskipped\n:end landed\n", L"<s.txt", {L"landed"}, nullptr},
+        {"a\nFSTOP\nb\n", L"<s.txt", {L"a", L""}, nullptr},
+        {"a\nFABORT\nb\n", L"<s.txt", {L"a"}, L"FileAbort - Execution Terminated at line 2"},
+        {"FRETURN\n", L"<s.txt", {}, L"Too many FileReturn commands"},
+        {"FCALL sub\n:sub FRETURN;\n", L"<s.txt", {}, L"Invalid Reference Line Format at \";\""},
+        {"FGOTO main\n:sub in sub\nFRETURN\n:main FCALL sub\n",
+         L"<s.txt",
+         {L"in sub"},
+         L"Invalid Reference Line Number (1 - 4): 5"},
+        {":a FCALL a\n", L"<s.txt", {}, L"FileCall Maximum Nesting Exceeded (4 Max)"},
+        {"FGOTO 9\n", L"<s.txt", {}, L"Invalid Reference Line Number (1 - 1): 9"},
+        {"FGOTO 1x\n", L"<s.txt", {}, L"Invalid Reference Line Format at \"x\""},
+        {"FGOTO !\n", L"<s.txt", {}, L"Invalid Reference Line Format at \"!\""},
+        {"FGOTO nowhere\n", L"<s.txt", {}, L"Tag Not Found: nowhere"},
+        {"FLOOP0=3\n", L"<s.txt", {}, L"Missing Reference Line"},
+        {"FLOOP4=2 1\n", L"<s.txt", {}, L"Invalid FileLoop Number (0 - 3): 4"},
+        {"FLOOP0=0 1\n", L"<s.txt", {}, L"FileLoop Count < 1: 0"},
+        {"FLOOP0=-5 1\n", L"<s.txt", {}, L"FileLoop Count < 1: -5"},
+        {"FLOOP x\n", L"<s.txt", {}, L"Invalid FileLoop Format at \" x\""},
+        {"F_FILE=X\n", L"<s.txt", {}, L"File_File specifier: (N, T, F): \"X\""},
+        {"F_FILE T junk\n", L"<s.txt", {}, L"Invalid File_File Format: \"T junk\""},
+        {"FGOTOx 1\nFCALL\nFRETURNx\n", L"<s.txt", {L"FGOTOx 1", L"FCALL", L"FRETURNx"}, nullptr},
+        {"FGOTO 2\n:x FGOTO x\n", L"<s.txt", {}, L"Too Many Line Visits in One Run (100000 Max)"},
+    };
+    for (const ScriptCase& c : cases) {
+        folder.WriteText(L"s.txt", c.script);
+        RunOutcome outcome = RunReference(c.reference);
+        EXPECT_EQ(outcome.lines, c.lines) << c.script;
+        if (c.message == nullptr) {
+            EXPECT_TRUE(outcome.ok) << c.script << outcome.message;
+            EXPECT_EQ(outcome.message, L"") << c.script;
+        } else {
+            EXPECT_FALSE(outcome.ok) << c.script;
+            EXPECT_EQ(outcome.message.substr(0, std::wcslen(c.message)), c.message) << c.script;
+            EXPECT_EQ(outcome.category, kErrorTaggedFile) << c.script;
+        }
+    }
+}
+
+TEST_F(TaggedFileTest, LoopsThatNeverEndAreStoppedByTheVisitBound) {
+    // Nested loops sharing a loop number keep resetting each other.
+    folder.WriteText(L"s.txt", ":outer a\n:inner b\nFLOOP0=2 inner\nFLOOP0=2 outer\n");
+    RunOutcome outcome = RunReference(L"<s.txt");
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.message.rfind(L"Too Many Line Visits in One Run (100000 Max) at line ", 0),
+              0u)
+        << outcome.message;
+    EXPECT_EQ(outcome.category, kErrorTaggedFile);
+}
+
+TEST_F(TaggedFileTest, ScriptCommandsNeedAFile) {
+    const FailureCase cases[] = {
+        {L"FCALL x", L"FileCall Valid only in <File Mode"},
+        {L"FILEGOTO 1", L"FileGoto Valid only in <File Mode"},
+        {L"FLOOP0=1 1", L"FileLoop Valid only in <File Mode"},
+        {L"FRETURN", L"FileReturn Valid only in <File Mode"},
+        {L"FSTOP", L"FileStop Valid only in <File Mode"},
+        {L"FABORT", L"FileAbort Valid only in <File Mode"},
+        {L"F_FILE=T", L"File_File Output File Valid only in <File Mode"},
+    };
+    for (const FailureCase& c : cases) {
+        RunOutcome outcome = RunReference(c.reference);
+        EXPECT_FALSE(outcome.ok) << c.reference;
+        EXPECT_EQ(outcome.message, c.message);
+        EXPECT_EQ(outcome.category, kErrorTaggedFile);
+    }
+}
+
+TEST_F(TaggedFileTest, TheTrackingFileRecordsEveryStep) {
+    folder.WriteText(L"track.txt", "F_FILE=N\nhello\n:again FCALL sub\nFSTOP\n:sub FRETURN\n");
+    RunOutcome outcome = RunReference(L"<track.txt");
+    EXPECT_TRUE(outcome.ok) << outcome.message;
+    EXPECT_TRUE(TaggedTrackingOn());
+    // Tracking lasts across runs; F_FILE=F ends it and is traced itself.
+    folder.WriteText(L"off.txt", "F_FILE = f\nunseen\n");
+    EXPECT_TRUE(RunReference(L"<off.txt").ok);
+    EXPECT_FALSE(TaggedTrackingOn());
+
+    const std::string text = folder.ReadText(L"DefaultTrackingFile.txt");
+    const std::regex expected("//File_Tracking_file\n"
+                              "//.* Tagged File Spec: \"track.txt\": Lines 1 to 5\n"
+                              "t=0\\.000s Line 1: File_File=N\n"
+                              "t=\\d+\\.\\d{3}s Line 2: FileText: hello\n"
+                              "t=\\d+\\.\\d{3}s Line 3: FileCall sub\n"
+                              "t=\\d+\\.\\d{3}s Line 5: FileReturn\n"
+                              "t=\\d+\\.\\d{3}s Line 4: FileStop\n"
+                              "//.* Tagged File Spec: \"off.txt\": Lines 1 to 2\n"
+                              "t=\\d+\\.\\d{3}s Line 1: File_File=F\n");
+    EXPECT_TRUE(std::regex_match(text, expected)) << text;
+
+    // "T" appends to the file as it is; "N" starts it anew.
+    folder.WriteText(L"on.txt", "F_FILE=T\nagain\nF_FILE=F\n");
+    EXPECT_TRUE(RunReference(L"<on.txt").ok);
+    const std::string appended = folder.ReadText(L"DefaultTrackingFile.txt");
+    EXPECT_EQ(appended.rfind(text, 0), 0u);
+    EXPECT_NE(appended.find("Line 2: FileText: again\n"), std::string::npos) << appended;
+}
+
+TEST_F(TaggedFileTest, ATrackingFileThatCannotBeOpenedFailsTheRun) {
+    std::filesystem::create_directory(folder.Path(kTaggedTrackingFileName));
+    folder.WriteText(L"track.txt", "F_FILE=T\nhello\n");
+    RunOutcome outcome = RunReference(L"<track.txt");
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(
+        outcome.message.rfind(L"Unable to open File Tracking file: \"DefaultTrackingFile.txt\"", 0),
+        0u)
+        << outcome.message;
+}
+
+TEST_F(TaggedFileTest, ContentOffsetSkipsTagsOfBothForms) {
+    const struct {
+        const wchar_t* line;
+        int offset;
+    } cases[] = {
+        {L"plain", 0},        {L"   indented", 3},
+        {L":tag content", 5}, {L" :tag ; content", 8},
+        {L"tag: content", 5}, {L"tag:", 4},
+        {L"tag:content", 0},  {L":9 x", 0},
+        {L":_x y", 4},        {L"", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TaggedContentOffset(c.line), c.offset) << c.line;
+}
+
+} // namespace
