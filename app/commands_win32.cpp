@@ -2,11 +2,13 @@
 #include "app/commands.h"
 
 #include "app/bars.h"
+#include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/selection_dialog.h"
 #include "app/selection_range.h"
 #include "settings/program_options.h"
+#include "settings/settings_session.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "app/program_state.h"
@@ -141,6 +143,29 @@ LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case IDM_MODE_LENGTHS:
         ChangeMode(kShowLengths);
         break;
+    case IDM_FILE_OPEN:
+        OpenCommandsFile(window);
+        ApplyCommandSelections();
+        if (exitRequested == 1) PostMessageW(window, WM_CLOSE, 0, 0);
+        Redraw();
+        break;
+    case IDM_FILE_SAVE:
+        SaveResults(window);
+        RefreshChecks();
+        break;
+    case IDM_FILE_SAVEAS:
+        SaveResultsAs(window);
+        RefreshChecks();
+        break;
+    case IDM_FILE_PRINT:
+        PrintResults(window, kPrintAskUser);
+        break;
+    case IDM_SAVE_SETTINGS:
+        StorePosition(window, kPositionMainWindow);
+        RecordToolbarRects();
+        SaveSettingsNow(settingsPath);
+        RefreshChecks();
+        break;
     case IDM_SUNTIMES_SELECTIONS:
         OpenSelectionDialog();
         break;
@@ -154,15 +179,10 @@ LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case IDM_HELP_OPTIONS_MENU:
     case IDM_INTERNET_SETUP_BUTTON:
     case IDM_INTERNET_RESET_DONE:
-    case IDM_FILE_OPEN:
-    case IDM_FILE_SAVEAS:
-    case IDM_FILE_SAVE:
-    case IDM_FILE_PRINT:
     case IDM_WEB_SITE:
     case IDM_ERROR_LOGGING:
     case IDM_ERROR_LOG_CLEAR:
     case IDM_VIEW_ERROR_LOG:
-    case IDM_SAVE_SETTINGS:
     case IDM_HELP_HELP_DISPLAY:
     case IDM_HELP_MAIN_DISPLAY:
     case IDM_HELP_INI_FILE:

@@ -2,6 +2,7 @@
 #include "app/lifecycle.h"
 
 #include "app/bars.h"
+#include "app/commands.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/repaint.h"
@@ -10,6 +11,7 @@
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
 #include "settings/program_options.h"
+#include "settings/settings_session.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "support/error_report.h"
@@ -48,9 +50,12 @@ LRESULT OnCreateMainWindow(HWND window) {
     SetStatusWorking(L"Initializing");
     SetTimer(window, kTimerStatusDots, kTimerPeriod, nullptr);
 
-    // The settings file and the command line are read here once the command
-    // language is part of the program.
+    // The settings file beside the program, then the command line.
+    FormSettingsPath(programDir, settingsPath, MAX_PATH);
+    LoadSettingsAtStartUp(settingsPath);
     PumpMessages(10);
+    RunCommandLine(commandLine);
+    RefreshChecks();
     if (statusBarOn == 1) SetTimer(window, kTimerStatusBar, kTimerPeriod, nullptr);
     SetTimer(window, kTimerInternetTest, kTimerPeriod, nullptr);
     PumpMessages(10);
@@ -58,7 +63,8 @@ LRESULT OnCreateMainWindow(HWND window) {
     // The dialog chooses the zone and computes the first real result.
     OpenSelectionDialog();
     if (exitRequested == 1) PostMessageW(window, WM_CLOSE, 0, 0);
-    SetStatus(L"");
+    // A settings file that could not be read is not overwritten at exit.
+    SetStatus(SettingsFileUnreadable() ? kSettingsNotSavedText : L"");
     InvalidateRect(window, &plotRect, TRUE);
     return 0;
 }
@@ -73,8 +79,8 @@ LRESULT OnCloseMainWindow(HWND window, WPARAM wParam, LPARAM lParam) {
 void OnDestroyMainWindow(HWND window) {
     StorePosition(window, kPositionMainWindow);
     RecordToolbarRects();
-    // The settings file is written here once the command language is part of
-    // the program; the error log and the internet test are closed here too.
+    SaveSettingsAtExit(settingsPath);
+    // The error log and the internet test are closed here too.
     ClearTimeZoneCatalogue();
     ForgetTextView();
     mainWindow = nullptr;

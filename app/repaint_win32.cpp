@@ -97,6 +97,13 @@ HWND TextViewControl() {
     return textViewControls[0].window;
 }
 
+HWND PrepareTextView(HWND window) {
+    if (CreateOrPlaceControls(textView, window, &plotRect, nullptr) == 1 &&
+        TextViewControl() != nullptr)
+        FillTextView(TextViewControl());
+    return TextViewControl();
+}
+
 void ForgetTextView() {
     DestroyTextView();
 }
@@ -111,9 +118,7 @@ void PaintMainWindow(HWND window) {
     // the drawing is synchronous, so no input can reach them meanwhile, and
     // switching them off and on again would redraw them on every repaint.
     if (plotView == kViewTable) {
-        if (CreateOrPlaceControls(textView, window, &plotRect, nullptr) == 1 &&
-            TextViewControl() != nullptr)
-            FillTextView(TextViewControl());
+        PrepareTextView(window);
     } else {
         DestroyTextView();
         DrawSunTimesPlot(dc, plotRect, true);

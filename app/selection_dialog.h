@@ -29,3 +29,7 @@ void SetSelectionDialogDates(const SYSTEMTIME& start, const SYSTEMTIME& end);
 // year bounds and show the range.
 void FollowYearInSelectionDialog();
 void PlaceSelectionDialogAgain();
+
+// After commands changed the place or the zone: the open dialog shows them
+// and computes. Nothing when the dialog is closed.
+void ShowSelectionsInDialog();

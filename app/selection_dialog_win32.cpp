@@ -20,6 +20,7 @@
 #include "support/error_report.h"
 #include "suntimes/calendar.h"
 #include "suntimes/sun_times_series.h"
+#include "suntimes/time_zone_choice.h"
 #include "timezones/time_zone_registry.h"
 
 namespace {
@@ -157,6 +158,13 @@ void SelectComputerZone(HWND dialog) {
     DisplaySunTimes(dialog);
 }
 
+// The zone the user picked is kept by its key name, which the settings file
+// saves and which outlasts every rebuild of the catalogue.
+void RememberZoneChoice() {
+    const TimeZoneEntry* entry = ZoneEntryAtIndex(timeZoneIndex);
+    if (entry != nullptr && entry->keyName != nullptr) ChooseZoneByKey(entry->keyName);
+}
+
 void FillZoneList(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_SEL_ZONE_LIST, CB_RESETCONTENT, 0, 0);
     for (TimeZoneEntry* entry = timeZoneCatalogue.head; entry != nullptr; entry = entry->next)
@@ -196,6 +204,9 @@ BOOL InitSelectionDialog(HWND dialog) {
     }
 
     FillZoneList(dialog);
+    // A zone chosen before (by the TIMEZONE setting) comes before the
+    // computer's own.
+    if (timeZoneIndex < 0) timeZoneIndex = ChosenZoneIndex();
     if (timeZoneIndex < 0) {
         SelectComputerZone(dialog);
     } else {
@@ -227,11 +238,13 @@ INT_PTR OnCommand(HWND dialog, WPARAM wParam) {
         if (code == CBN_SELCHANGE) {
             timeZoneIndex = static_cast<int>(
                 SendDlgItemMessageW(dialog, IDC_SEL_ZONE_LIST, CB_GETCURSEL, 0, 0));
+            RememberZoneChoice();
             DisplaySunTimes(dialog);
         }
         break;
     case IDC_SEL_COMPUTER_ZONE:
         SelectComputerZone(dialog);
+        RememberZoneChoice();
         break;
     case IDC_SEL_TODAY:
         ShowToday(dialog);
@@ -346,4 +359,12 @@ void PlaceSelectionDialogAgain() {
     ShowWindow(openDialog, SW_RESTORE);
     PlaceWindow(mainWindow, openDialog, kPositionSelectionDialog, kPlaceAtRightEdge,
                 kPlaceBelowTop);
+}
+
+void ShowSelectionsInDialog() {
+    if (openDialog == nullptr) return;
+    WriteCoordinateFields(openDialog);
+    SendDlgItemMessageW(openDialog, IDC_SEL_ZONE_LIST, CB_SETCURSEL, timeZoneIndex, 0);
+    RefreshSelectionControls(true);
+    DisplaySunTimes(openDialog);
 }

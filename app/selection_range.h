@@ -10,3 +10,8 @@ int RecomputeSeries();
 // range dates, shows them in the selection dialog, recomputes and redraws.
 // False (with a report) when no time zone is chosen or a day does not convert.
 bool ApplyRange(int startDay, int endDay);
+
+// After commands ran (a command file, the command line): a zone that a
+// TIMEZONE command chose becomes the zone computed with, and the selections
+// are shown and computed again.
+void ApplyCommandSelections();

@@ -8,6 +8,7 @@
 #include "support/error_report.h"
 #include "suntimes/calendar.h"
 #include "suntimes/sun_times_series.h"
+#include "suntimes/time_zone_choice.h"
 
 int RecomputeSeries() {
     // A program left running past New Year computes the new year, with its
@@ -40,4 +41,16 @@ bool ApplyRange(int startDay, int endDay) {
     RefreshChecks();
     RedrawResults();
     return true;
+}
+
+void ApplyCommandSelections() {
+    const int chosen = ChosenZoneIndex();
+    if (chosen >= 0) timeZoneIndex = chosen;
+    if (SelectionDialogWindow() != nullptr) {
+        ShowSelectionsInDialog();
+    } else if (timeZoneIndex >= 0) {
+        RecomputeSeries();
+        RedrawResults();
+    }
+    RefreshChecks();
 }

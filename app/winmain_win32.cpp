@@ -6,6 +6,7 @@
 #include "app/message_loop.h"
 #include "app/program_state.h"
 #include "resources/resource_ids.h"
+#include "settings/settings_file.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int showCommand) {
     programInstance = instance;
@@ -19,8 +20,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int showComm
     GetModuleFileNameW(nullptr, modulePath, MAX_PATH);
     modulePath[MAX_PATH - 1] = L'\0';
     SetProgramDir(modulePath);
-    // The remembered window rectangles are read here once settings are part
-    // of the program.
+    // The remembered window rectangles, before any window is made.
+    ReadWindowPositionsEarly(modulePath);
     HWND window = CreateMainWindow(instance);
     if (window == nullptr) return 0;
     ShowWindow(window, showCommand);

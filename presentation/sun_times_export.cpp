@@ -8,6 +8,8 @@
 #include "presentation/presentation_state.h"
 #include "presentation/sun_times_table.h"
 #include "presentation/table_text.h"
+#include "support/error_report.h"
+#include "support/file_system.h"
 #include "suntimes/solar_events.h"
 #include "suntimes/sun_times_series.h"
 #include "timezones/time_zone_catalogue.h"
@@ -151,4 +153,42 @@ int EncodeTextFile(const wchar_t* text, char* bytes, size_t capacity) {
         bytes[count++] = static_cast<char>(code);
     }
     return count > 0x7fffffff ? -1 : static_cast<int>(count);
+}
+
+namespace {
+
+struct FileBytes {
+    const char* bytes;
+    size_t count;
+};
+
+bool WriteBytes(FILE* file, void* context) {
+    const FileBytes* content = static_cast<const FileBytes*>(context);
+    return std::fwrite(content->bytes, 1, content->count, file) == content->count;
+}
+
+} // namespace
+
+bool WriteSunTimesFile(const wchar_t* path, const wchar_t* title) {
+    const bool csv = IsCsvTitle(title);
+    const int length = csv ? SunTimesCsvLength() : SunTimesTextFileLength();
+    // The body, one more line end, and every line end doubled in the bytes.
+    const size_t capacity = 2 * (static_cast<size_t>(length) + 2);
+    wchar_t* text = new (std::nothrow) wchar_t[length + 2];
+    char* bytes = new (std::nothrow) char[capacity];
+    bool written = false;
+    if (text == nullptr || bytes == nullptr) {
+        ReportError(L"Insufficient Memory Storage");
+    } else {
+        const int body = csv ? FormatSunTimesCsv(text, length + 1)
+                             : FormatSunTimesTextFile(text, length + 1);
+        text[body] = L'\n';
+        text[body + 1] = L'\0';
+        const int count = EncodeTextFile(text, bytes, capacity);
+        FileBytes content{bytes, static_cast<size_t>(count)};
+        written = count >= 0 && WriteFileReplacing(path, "wb", WriteBytes, &content);
+    }
+    delete[] text;
+    delete[] bytes;
+    return written;
 }

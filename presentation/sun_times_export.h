@@ -30,3 +30,11 @@ const wchar_t* DefaultSaveName(int mode);
 // always enough) and returns the count, or -1 when a character does not fit
 // in 8 bits or the bytes do not fit the buffer.
 int EncodeTextFile(const wchar_t* text, char* bytes, size_t capacity);
+
+// Writes the current results to `path`: the CSV when `title` names a CSV
+// file, else the text, followed by one more line end, in the bytes of
+// EncodeTextFile. The file is replaced only when it was written whole; after
+// a failure the old file (or none) is left under the name. False when it
+// could not be written or holds a character beyond 8 bits; a shortage of
+// memory is also reported ("Insufficient Memory Storage").
+bool WriteSunTimesFile(const wchar_t* path, const wchar_t* title);

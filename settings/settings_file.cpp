@@ -127,9 +127,7 @@ void WriteSettingsContent(FILE* file) {
 bool WriteSettingsFile(const wchar_t* path) {
     const wchar_t* shown = path != nullptr ? path : L"";
     const PathKind kind = PathKindAt(path);
-    wchar_t temporary[kSettingsPathLength];
-    if (kind == kPathFolder || FormatText(temporary, kSettingsPathLength, L"%ls.tmp", shown) < 0 ||
-        shown[0] == L'\0') {
+    if (kind == kPathFolder || shown[0] == L'\0') {
         ReportError(L"Failed to Write Control File: %ls", shown);
         return false;
     }
@@ -138,14 +136,13 @@ bool WriteSettingsFile(const wchar_t* path) {
         ReportError(L"Failed Set Normal Attributes for Control File: %ls", shown);
         return false;
     }
-    bool written = false;
-    if (FILE* file = OpenFileAt(temporary, "w")) {
-        WriteSettingsContent(file);
-        written = !std::ferror(file);
-        if (std::fclose(file) != 0) written = false;
-        written = written && ReplaceFileWith(temporary, path);
-        if (!written) RemoveFileAt(temporary);
-    }
+    const bool written = WriteFileReplacing(
+        path, "w",
+        [](FILE* file, void*) {
+            WriteSettingsContent(file);
+            return true;
+        },
+        nullptr);
     if (!written) {
         if (wasReadOnly) SetFileReadOnly(path, true);
         ReportError(L"Failed to Write Control File: %ls", shown);

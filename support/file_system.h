@@ -32,3 +32,11 @@ bool RemoveFileAt(const wchar_t* path);
 // The full path of the running program file into path[0..capacity). Returns
 // its length, or 0 when it is not known or does not fit.
 int ProgramFilePath(wchar_t* path, int capacity);
+
+// Writes a whole file safely: `write` fills a temporary file beside it
+// ("<path>.tmp", opened with `mode`), which replaces `path` only when
+// `write` returned true and the file was written and closed without an
+// error. Otherwise the temporary file is removed and `path` is left as it
+// was (or absent). True when the file was replaced.
+bool WriteFileReplacing(const wchar_t* path, const char* mode, bool (*write)(FILE*, void*),
+                        void* context);

@@ -8,7 +8,9 @@
 
 #include "datetime/date_time_format.h"
 #include "presentation/presentation_state.h"
+#include "suntimes/solar_events.h"
 #include "suntimes/shown_days.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -151,6 +153,50 @@ TEST_F(SunTimesExportTest, FileBytesAreEightBitWithCrLf) {
             EXPECT_EQ(std::string(bytes, count > 0 ? count : 0), c.expected);
         }
     }
+}
+
+// Whole files: the final line end, CR LF, the format chosen by the title;
+// a failed write leaves the old file whole and no other file behind.
+TEST_F(SunTimesExportTest, FilesAreWrittenWholeOrNotAtAll) {
+    ScratchFolder folder;
+    plotView = kViewTable;
+    ComputeShownDays(40.6883, 1, 14, 1, 14);
+    SetMode(kModeVelocity);
+    const struct {
+        const wchar_t* title;
+        bool empty;
+        std::string expected;
+    } cases[] = {
+        {L"a.CsV", false,
+         "Velocity(Delta Time(Sec)/day)\r\nLatitude = 40.6883  Longitude = -75.2164\r\n"
+         "Timezone = (UTC-05:00) Eastern Standard Time\r\nDate,Dawn,Sunrise,Sunset,Dusk\r\n"
+         "  1/14/2016,-19,-22,66,63\r\n\r\n"},
+        {L"a.csv", true, "\r\n"},
+        {L"a.txt", true, "Sun Times: Velocity: Time Delta: Sec/Day\r\r\n\r\n"},
+        {L"a", false, ""}, // the table, checked by its head
+    };
+    for (const auto& c : cases) {
+        sunTimesSeries.dayCount = c.empty ? 0 : 1;
+        ASSERT_TRUE(WriteSunTimesFile(folder.Path(c.title).c_str(), c.title)) << c.title;
+        const std::string bytes = folder.Read(c.title);
+        if (!c.expected.empty()) {
+            EXPECT_EQ(bytes, c.expected) << c.title;
+        } else {
+            EXPECT_EQ(bytes.substr(0, 44), "Sun Times: Velocity: Time Delta: Sec/Day\r\r\nL");
+            EXPECT_NE(bytes.find("\r\n 1/14/2016      -19    "), std::string::npos);
+        }
+        EXPECT_FALSE(folder.Exists(std::wstring(c.title) + L".tmp"));
+    }
+    // A folder in the way, a missing folder: refused, nothing left behind.
+    std::filesystem::create_directory(folder.Path(L"folder.csv"));
+    EXPECT_FALSE(WriteSunTimesFile(folder.Path(L"folder.csv").c_str(), L"folder.csv"));
+    EXPECT_FALSE(WriteSunTimesFile(folder.Path(L"none/a.csv").c_str(), L"a.csv"));
+    EXPECT_FALSE(folder.Exists(L"folder.csv.tmp"));
+    // A character beyond 8 bits: the old file stays as it was.
+    folder.Write(L"old.txt", "old");
+    currentZone.StandardName[0] = 0x0121;
+    EXPECT_FALSE(WriteSunTimesFile(folder.Path(L"old.txt").c_str(), L"old.txt"));
+    EXPECT_EQ(folder.Read(L"old.txt"), "old");
 }
 
 } // namespace
