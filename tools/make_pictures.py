@@ -2,9 +2,13 @@
 """Draws every picture of Zelmora and writes them to resources/pictures/.
 
 Nothing is read from anywhere: each picture is built here from simple shapes
-(rectangles, circles, polygons, strokes, small pixel patterns) rasterised with
-4x4 supersampling, so edges are smoothed the same way on every machine. The
-output is deterministic: running the script again gives identical bytes.
+(rectangles, circles, polygons, strokes, small pixel patterns). Pillow draws
+each shape MASK_SCALE times larger and averages it down, which smooths its
+edges, and writes the files. The output is deterministic: running the script
+again gives identical bytes.
+
+Needs Pillow (Debian package python3-pil). The build does not run this script:
+it takes the files committed in resources/pictures/.
 
 Outputs (all written to resources/pictures/ unless --out says otherwise):
 
@@ -13,8 +17,8 @@ Outputs (all written to resources/pictures/ unless --out says otherwise):
   menu_*.bmp          menu check-mark bitmaps 114, 8129, 9601-9607, 9620, 9621,
                       11x11 each: menus show only a square of SM_CXMENUCHECK
                       pixels, 11 under Wine 8, 13 to 15 on Windows
-  zelmora.ico         icon 107, 32x32 and 16x16, 32-bit with alpha and AND mask
-  small.ico           icon 108, 16x16, 32-bit with alpha and AND mask
+  zelmora.ico         icon 107, 32x32 and 16x16, 32-bit with alpha
+  small.ico           icon 108, 16x16, 32-bit with alpha
   CONTENTS.txt        what every file and every toolbar image shows
 
 Bitmaps are 24-bit BMP (BITMAPINFOHEADER, bottom-up rows, no compression).
@@ -41,9 +45,12 @@ SUNTIMES_TOOLS and FILE_TOOLS below.
 import argparse
 import math
 import os
-import struct
 import sys
-import zlib
+
+try:
+    from PIL import Image, ImageChops, ImageDraw
+except ImportError:
+    sys.exit("make_pictures.py needs Pillow: apt-get install python3-pil, and run it with /usr/bin/python3")
 
 # ---------------------------------------------------------------------------
 # Colours
@@ -79,127 +86,135 @@ FOLDER_BACK = (222, 160, 40)
 FOLDER_EDGE = (150, 100, 10)
 WOOD = (176, 112, 56)
 
-SAMPLES = 4  # supersampling grid per pixel side
-
 
 # ---------------------------------------------------------------------------
-# Shapes: a point test over continuous coordinates (pixel (i, j) covers
-# [i, i+1) x [j, j+1), y downwards) and a bounding box.
+# Shapes. Coordinates are in pixels of the picture, y downwards; pixel (i, j)
+# covers [i, i+1) x [j, j+1). A shape is drawn white on black by ImageDraw into
+# a mask MASK_SCALE times the picture's size; averaged down to the picture's
+# size, the mask says how much of each pixel the shape covers.
+
+MASK_SCALE = 16
 
 
 class Shape:
-    def __init__(self, test, box):
-        self.test = test
-        self.box = box  # (x0, y0, x1, y1)
+    """mask(size) draws the shape for a picture of the given (width, height).
+    Shapes combine with | (union), & (intersection) and - (difference)."""
+
+    def __init__(self, mask):
+        self.mask = mask
 
     def __or__(self, other):
-        a, b = self.box, other.box
-        return Shape(
-            lambda x, y: self.test(x, y) or other.test(x, y),
-            (min(a[0], b[0]), min(a[1], b[1]), max(a[2], b[2]), max(a[3], b[3])),
-        )
+        return Shape(lambda size: ImageChops.lighter(self.mask(size), other.mask(size)))
 
     def __and__(self, other):
-        a, b = self.box, other.box
-        return Shape(
-            lambda x, y: self.test(x, y) and other.test(x, y),
-            (max(a[0], b[0]), max(a[1], b[1]), min(a[2], b[2]), min(a[3], b[3])),
-        )
+        return Shape(lambda size: ImageChops.darker(self.mask(size), other.mask(size)))
 
     def __sub__(self, other):
-        return Shape(lambda x, y: self.test(x, y) and not other.test(x, y), self.box)
+        return Shape(lambda size: ImageChops.subtract(self.mask(size), other.mask(size)))
+
+
+def drawn(paint):
+    """The shape that paint(draw) draws on the mask."""
+
+    def mask(size):
+        m = Image.new("L", (size[0] * MASK_SCALE, size[1] * MASK_SCALE), 0)
+        paint(ImageDraw.Draw(m))
+        return m
+
+    return Shape(mask)
+
+
+def box(x0, y0, x1, y1):
+    """First and last mask pixels whose centres lie in [x0, x1) x [y0, y1)."""
+    first = [math.ceil(v * MASK_SCALE - 0.5) for v in (x0, y0, x1, y1)]
+    return [first[0], first[1], first[2] - 1, first[3] - 1]
+
+
+def point(x, y):
+    """The mask pixel that holds the point."""
+    return (math.floor(x * MASK_SCALE), math.floor(y * MASK_SCALE))
+
+
+def corners(points):
+    """A polygon's corners in mask pixels. ImageDraw fills the mask pixels that
+    its edges cross as well as those whose centres lie inside: each edge is
+    moved a third of a mask pixel inwards so that about the latter remain."""
+    pts = [(x * MASK_SCALE - 0.5, y * MASK_SCALE - 0.5) for x, y in points]
+    pts = [p for k, p in enumerate(pts) if p != pts[k - 1]]
+    turn = 1 if sum(a[0] * b[1] - b[0] * a[1] for a, b in zip(pts, pts[1:] + pts[:1])) > 0 else -1
+
+    def inward(a, b):
+        ex, ey = b[0] - a[0], b[1] - a[1]
+        n = math.hypot(ex, ey) * turn
+        return (-ey / n, ex / n)
+
+    out = []
+    for k, p in enumerate(pts):
+        n1, n2 = inward(pts[k - 1], p), inward(p, pts[(k + 1) % len(pts)])
+        f = 0.35 / (1 + n1[0] * n2[0] + n1[1] * n2[1])
+        out.append((round(p[0] + f * (n1[0] + n2[0])), round(p[1] + f * (n1[1] + n2[1]))))
+    return out
 
 
 def rect(x0, y0, x1, y1):
-    return Shape(lambda x, y: x0 <= x < x1 and y0 <= y < y1, (x0, y0, x1, y1))
+    return drawn(lambda d: d.rectangle(box(x0, y0, x1, y1), fill=255))
 
 
 def round_rect(x0, y0, x1, y1, r):
-    def test(x, y):
-        if not (x0 <= x < x1 and y0 <= y < y1):
-            return False
-        cx = min(max(x, x0 + r), x1 - r)
-        cy = min(max(y, y0 + r), y1 - r)
-        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
-
-    return Shape(test, (x0, y0, x1, y1))
-
-
-def circle(cx, cy, r):
-    return Shape(lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r, (cx - r, cy - r, cx + r, cy + r))
+    return drawn(lambda d: d.rounded_rectangle(box(x0, y0, x1, y1), round(r * MASK_SCALE), fill=255))
 
 
 def ellipse(cx, cy, rx, ry):
-    return Shape(
-        lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0,
-        (cx - rx, cy - ry, cx + rx, cy + ry),
-    )
+    return drawn(lambda d: d.ellipse(box(cx - rx, cy - ry, cx + rx, cy + ry), fill=255))
+
+
+def circle(cx, cy, r):
+    return ellipse(cx, cy, r, r)
 
 
 def polygon(points):
-    xs = [p[0] for p in points]
-    ys = [p[1] for p in points]
-    n = len(points)
+    return drawn(lambda d: d.polygon(corners(points), fill=255))
 
-    def test(x, y):
-        inside = False
-        j = n - 1
-        for i in range(n):
-            xi, yi = points[i]
-            xj, yj = points[j]
-            if (yi > y) != (yj > y):
-                if x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-                    inside = not inside
-            j = i
-        return inside
 
-    return Shape(test, (min(xs), min(ys), max(xs), max(ys)))
+def strokes(lines, width):
+    """Strokes of the given width with round ends and joints, one along each
+    list of points."""
+    h = width / 2.0
+
+    def paint(d):
+        for points in lines:
+            d.line([point(*p) for p in points], fill=255, width=round(width * MASK_SCALE), joint="curve")
+            for x, y in (points[0], points[-1]):
+                d.ellipse(box(x - h, y - h, x + h, y + h), fill=255)
+
+    return drawn(paint)
 
 
 def segment(x0, y0, x1, y1, width):
-    """A stroke of the given width with round ends."""
-    h = width / 2.0
-    dx, dy = x1 - x0, y1 - y0
-    ll = dx * dx + dy * dy
-
-    def test(x, y):
-        if ll == 0:
-            t = 0.0
-        else:
-            t = ((x - x0) * dx + (y - y0) * dy) / ll
-            t = min(1.0, max(0.0, t))
-        px, py = x0 + t * dx - x, y0 + t * dy - y
-        return px * px + py * py <= h * h
-
-    return Shape(test, (min(x0, x1) - h, min(y0, y1) - h, max(x0, x1) + h, max(y0, y1) + h))
+    return strokes([[(x0, y0), (x1, y1)]], width)
 
 
 def polyline(points, width):
-    s = segment(*points[0], *points[1], width)
-    for a, b in zip(points[1:], points[2:]):
-        s = s | segment(*a, *b, width)
-    return s
+    return strokes([points], width)
+
+
+def angles(a0, a1):
+    """ImageDraw's angles (clockwise) for the way from a0 to a1 counter-clockwise."""
+    start = -a1 % 360.0
+    return start, start + (a1 - a0) % 360.0
 
 
 def sector(cx, cy, r, a0, a1):
     """Disc sector between angles a0 and a1 (degrees, 0 = east, counter-clockwise
     as seen on screen, i.e. 90 = up)."""
-
-    def test(x, y):
-        dx, dy = x - cx, cy - y
-        if dx * dx + dy * dy > r * r:
-            return False
-        a = math.degrees(math.atan2(dy, dx)) % 360.0
-        lo, hi = a0 % 360.0, a1 % 360.0
-        if lo <= hi:
-            return lo <= a <= hi
-        return a >= lo or a <= hi
-
-    return Shape(test, (cx - r, cy - r, cx + r, cy + r))
+    return drawn(lambda d: d.pieslice(box(cx - r, cy - r, cx + r, cy + r), *angles(a0, a1), fill=255))
 
 
 def arc(cx, cy, r, width, a0, a1):
-    return sector(cx, cy, r + width / 2.0, a0, a1) - circle(cx, cy, r - width / 2.0)
+    """A band of the given width along the circle of radius r, from a0 to a1."""
+    ro = r + width / 2.0
+    w = round(width * MASK_SCALE)
+    return drawn(lambda d: d.arc(box(cx - ro, cy - ro, cx + ro, cy + ro), *angles(a0, a1), fill=255, width=w))
 
 
 def polar(cx, cy, r, deg):
@@ -208,16 +223,9 @@ def polar(cx, cy, r, deg):
 
 
 def rays(cx, cy, r0, r1, count, width, start=0.0, only=None):
-    s = None
-    for k in range(count):
-        deg = start + 360.0 * k / count
-        if only is not None and not only(deg % 360.0):
-            continue
-        x0, y0 = polar(cx, cy, r0, deg)
-        x1, y1 = polar(cx, cy, r1, deg)
-        seg = segment(x0, y0, x1, y1, width)
-        s = seg if s is None else s | seg
-    return s
+    degs = [start + 360.0 * k / count for k in range(count)]
+    kept = [d for d in degs if only is None or only(d % 360.0)]
+    return strokes([[polar(cx, cy, r0, d), polar(cx, cy, r1, d)] for d in kept], width)
 
 
 def arrow_head(tip_x, tip_y, deg, length, half_width):
@@ -229,64 +237,38 @@ def arrow_head(tip_x, tip_y, deg, length, half_width):
 
 
 # ---------------------------------------------------------------------------
-# Canvas: premultiplied RGBA floats in 0..1.
+# Canvas: an RGBA picture; each shape is painted over what is there.
+
+
+def rgb(color):
+    return tuple(int(v + 0.5) for v in color)
 
 
 class Canvas:
     def __init__(self, w, h, bg=None):
-        self.w, self.h = w, h
-        if bg is None:
-            self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(w * h)]
-        else:
-            self.px = [[bg[0] / 255.0, bg[1] / 255.0, bg[2] / 255.0, 1.0] for _ in range(w * h)]
+        self.image = Image.new("RGBA", (w, h), rgb(bg) + (255,) if bg else (0, 0, 0, 0))
 
     def fill(self, shape, color, alpha=1.0):
         """Paint the shape; colour is an RGB tuple or a function (x, y) -> RGB
         evaluated at each pixel's centre."""
-        x0 = max(0, int(math.floor(shape.box[0])))
-        y0 = max(0, int(math.floor(shape.box[1])))
-        x1 = min(self.w, int(math.ceil(shape.box[2])) + 1)
-        y1 = min(self.h, int(math.ceil(shape.box[3])) + 1)
-        n = SAMPLES
-        offsets = [(k + 0.5) / n for k in range(n)]
-        for j in range(y0, y1):
-            for i in range(x0, x1):
-                hits = 0
-                for oy in offsets:
-                    for ox in offsets:
-                        if shape.test(i + ox, j + oy):
-                            hits += 1
-                if hits == 0:
-                    continue
-                a = alpha * hits / (n * n)
-                c = color(i + 0.5, j + 0.5) if callable(color) else color
-                p = self.px[j * self.w + i]
-                p[0] = c[0] / 255.0 * a + p[0] * (1 - a)
-                p[1] = c[1] / 255.0 * a + p[1] * (1 - a)
-                p[2] = c[2] / 255.0 * a + p[2] * (1 - a)
-                p[3] = a + p[3] * (1 - a)
+        size = self.image.size
+        cover = shape.mask(size).resize(size, Image.Resampling.BOX)
+        if alpha != 1.0:
+            cover = cover.point(lambda v: int(v * alpha + 0.5))
+        if callable(color):
+            layer = Image.new("RGB", size)
+            layer.putdata([rgb(color(i + 0.5, j + 0.5)) for j in range(size[1]) for i in range(size[0])])
+        else:
+            layer = Image.new("RGB", size, rgb(color))
+        layer.putalpha(cover)
+        self.image.alpha_composite(layer)
 
     def pattern(self, x, y, rows, colors):
         """Set pixels from rows of characters; '.' and ' ' leave a pixel alone."""
         for dy, row in enumerate(rows):
             for dx, ch in enumerate(row):
-                if ch in ". ":
-                    continue
-                i, j = x + dx, y + dy
-                if 0 <= i < self.w and 0 <= j < self.h:
-                    c = colors[ch]
-                    self.px[j * self.w + i] = [c[0] / 255.0, c[1] / 255.0, c[2] / 255.0, 1.0]
-
-    def rgba(self, i, j):
-        r, g, b, a = self.px[j * self.w + i]
-        if a <= 0.0:
-            return (0, 0, 0, 0)
-        return tuple(min(255, max(0, int(v / a * 255.0 + 0.5))) for v in (r, g, b)) + (
-            min(255, max(0, int(a * 255.0 + 0.5))),
-        )
-
-    def rgb(self, i, j):
-        return self.rgba(i, j)[:3]
+                if ch not in ". " and x + dx < self.image.width and y + dy < self.image.height:
+                    self.image.putpixel((x + dx, y + dy), rgb(colors[ch]) + (255,))
 
 
 def outlined(c, shape, inner, fill, edge=INK):
@@ -819,24 +801,19 @@ FLOPPY_COLOURS = {"E": BLUE_DARK, "B": BLUE, "G": GREY_LIGHT, "D": BLUE_DARK, "W
 
 
 def menu_open(c):
-    c.pattern(
-        0,
-        0,
-        [
-            "...........",
-            ".EEE.......",
-            "EBBBEEEEE..",
-            "EBBBBBBBBE.",
-            "EBWWWWWWBE.",
-            "EBEEEEEEEEE",
-            "EBEFFFFFFFE",
-            "EEFFFFFFFE.",
-            "EEFFFFFFFE.",
-            "EFFFFFFFE..",
-            "EEEEEEEEE..",
-        ],
-        {"E": FOLDER_EDGE, "B": FOLDER_BACK, "F": FOLDER, "W": PAPER},
-    )
+    c.pattern(0, 0, [
+        "...........",
+        ".EEE.......",
+        "EBBBEEEEE..",
+        "EBBBBBBBBE.",
+        "EBWWWWWWBE.",
+        "EBEEEEEEEEE",
+        "EBEFFFFFFFE",
+        "EEFFFFFFFE.",
+        "EEFFFFFFFE.",
+        "EFFFFFFFE..",
+        "EEEEEEEEE..",
+    ], {"E": FOLDER_EDGE, "B": FOLDER_BACK, "F": FOLDER, "W": PAPER})
 
 
 def menu_save(c):
@@ -844,57 +821,42 @@ def menu_save(c):
 
 
 def menu_save_as(c):
-    c.pattern(
-        0,
-        0,
-        [
-            "EEEEEEE.",
-            "EBGGDGBE",
-            "EBGGDGBE",
-            "EBBBBBBE",
-            "EBWWWWBE",
-            "EBWLLWBE",
-            "EBWWWWBE",
-            "EEEEEEEE",
-        ],
-        FLOPPY_COLOURS,
-    )
-    c.pattern(
-        3,
-        3,
-        [
-            "......KK",
-            ".....KPPK",
-            "....KYYPK",
-            "...KYYOK.",
-            "..KYYOK..",
-            ".KYYOK...",
-            "KTTOK....",
-            "KKTK.....",
-        ],
-        {"K": INK, "Y": YELLOW, "O": (236, 168, 20), "P": (236, 110, 130), "T": (240, 206, 160)},
-    )
+    c.pattern(0, 0, [
+        "EEEEEEE.",
+        "EBGGDGBE",
+        "EBGGDGBE",
+        "EBBBBBBE",
+        "EBWWWWBE",
+        "EBWLLWBE",
+        "EBWWWWBE",
+        "EEEEEEEE",
+    ], FLOPPY_COLOURS)
+    c.pattern(3, 3, [
+        "......KK",
+        ".....KPPK",
+        "....KYYPK",
+        "...KYYOK.",
+        "..KYYOK..",
+        ".KYYOK...",
+        "KTTOK....",
+        "KKTK.....",
+    ], {"K": INK, "Y": YELLOW, "O": (236, 168, 20), "P": (236, 110, 130), "T": (240, 206, 160)})
 
 
 def menu_print(c):
-    c.pattern(
-        0,
-        0,
-        [
-            "..EEEEEEE..",
-            "..EWWWWWE..",
-            "..EWWWWWE..",
-            "EEEEEEEEEEE",
-            "EGGGGGGGGGE",
-            "EgGGGGGGGGE",
-            "EGGGGGGGGGE",
-            "EEEWWWWWEEE",
-            "..EWLLLWE..",
-            "..EWWWWWE..",
-            "..EEEEEEE..",
-        ],
-        {"E": INK, "W": PAPER, "L": PAPER_LINE, "G": (188, 194, 208), "g": GREEN},
-    )
+    c.pattern(0, 0, [
+        "..EEEEEEE..",
+        "..EWWWWWE..",
+        "..EWWWWWE..",
+        "EEEEEEEEEEE",
+        "EGGGGGGGGGE",
+        "EgGGGGGGGGE",
+        "EGGGGGGGGGE",
+        "EEEWWWWWEEE",
+        "..EWLLLWE..",
+        "..EWWWWWE..",
+        "..EEEEEEE..",
+    ], {"E": INK, "W": PAPER, "L": PAPER_LINE, "G": (188, 194, 208), "g": GREEN})
 
 
 def menu_help(c):
@@ -906,87 +868,67 @@ def menu_help(c):
 def menu_exit(c):
     """Gear wheel: the program window and its settings (Exit, Default Windows
     Size and Position, Save Settings Now)."""
-    c.pattern(
-        0,
-        0,
-        [
-            "....EEE....",
-            ".EE.EGE.EE.",
-            ".EGEEGEEGE.",
-            "..EGGGGGE..",
-            "EEEGEEEGEEE",
-            "EGGGEWEGGGE",
-            "EEEGEEEGEEE",
-            "..EGGGGGE..",
-            ".EGEEGEEGE.",
-            ".EE.EGE.EE.",
-            "....EEE....",
-        ],
-        {"E": INK, "G": (170, 178, 194), "W": WHITE},
-    )
+    c.pattern(0, 0, [
+        "....EEE....",
+        ".EE.EGE.EE.",
+        ".EGEEGEEGE.",
+        "..EGGGGGE..",
+        "EEEGEEEGEEE",
+        "EGGGEWEGGGE",
+        "EEEGEEEGEEE",
+        "..EGGGGGE..",
+        ".EGEEGEEGE.",
+        ".EE.EGE.EE.",
+        "....EEE....",
+    ], {"E": INK, "G": (170, 178, 194), "W": WHITE})
 
 
 def menu_log(c):
-    c.pattern(
-        0,
-        0,
-        [
-            ".EEEEEE....",
-            ".EWWWWEE...",
-            ".EWWWWEWE..",
-            ".EWWWWEEEE.",
-            ".ERRWLLLWE.",
-            ".EWWWWWWWE.",
-            ".ERRWLLLWE.",
-            ".EWWWWWWWE.",
-            ".ELLWLLLWE.",
-            ".EWWWWWWWE.",
-            ".EEEEEEEEE.",
-        ],
-        {"E": INK, "W": PAPER, "L": PAPER_LINE, "R": RED},
-    )
+    c.pattern(0, 0, [
+        ".EEEEEE....",
+        ".EWWWWEE...",
+        ".EWWWWEWE..",
+        ".EWWWWEEEE.",
+        ".ERRWLLLWE.",
+        ".EWWWWWWWE.",
+        ".ERRWLLLWE.",
+        ".EWWWWWWWE.",
+        ".ELLWLLLWE.",
+        ".EWWWWWWWE.",
+        ".EEEEEEEEE.",
+    ], {"E": INK, "W": PAPER, "L": PAPER_LINE, "R": RED})
 
 
 def menu_sun(c):
-    c.pattern(
-        0,
-        0,
-        [
-            ".....R.....",
-            ".R...R...R.",
-            "..R.....R..",
-            "....SSS....",
-            "...SYYYS...",
-            "RR.SYLYS.RR",
-            "...SYYYS...",
-            "....SSS....",
-            "..R.....R..",
-            ".R...R...R.",
-            ".....R.....",
-        ],
-        {"R": SUN_RAY, "S": SUN_DEEP, "Y": SUN, "L": (255, 236, 120)},
-    )
+    c.pattern(0, 0, [
+        ".....R.....",
+        ".R...R...R.",
+        "..R.....R..",
+        "....SSS....",
+        "...SYYYS...",
+        "RR.SYLYS.RR",
+        "...SYYYS...",
+        "....SSS....",
+        "..R.....R..",
+        ".R...R...R.",
+        ".....R.....",
+    ], {"R": SUN_RAY, "S": SUN_DEEP, "Y": SUN, "L": (255, 236, 120)})
 
 
 def menu_network(c):
-    c.pattern(
-        0,
-        0,
-        [
-            "EEEEEE.....",
-            "ELLLLE.....",
-            "EBBBBE.....",
-            "EEEEEE.....",
-            "..E........",
-            "..E..EEEEEE",
-            "..EEEELLLLE",
-            ".....EBBBBE",
-            ".....EEEEEE",
-            ".......EE..",
-            "......EEEE.",
-        ],
-        {"E": INK, "L": BLUE_LIGHT, "B": BLUE},
-    )
+    c.pattern(0, 0, [
+        "EEEEEE.....",
+        "ELLLLE.....",
+        "EBBBBE.....",
+        "EEEEEE.....",
+        "..E........",
+        "..E..EEEEEE",
+        "..EEEELLLLE",
+        ".....EBBBBE",
+        ".....EEEEEE",
+        ".......EE..",
+        "......EEEE.",
+    ], {"E": INK, "L": BLUE_LIGHT, "B": BLUE})
 
 
 def small_globe(c, light, dark):
@@ -1061,127 +1003,48 @@ def draw_icon(size):
 
 
 # ---------------------------------------------------------------------------
-# File writers
+# Files
 
 
-def bmp24(canvas):
-    w, h = canvas.w, canvas.h
-    row_size = (w * 3 + 3) & ~3
-    data = bytearray()
-    for j in range(h - 1, -1, -1):
-        row = bytearray()
-        for i in range(w):
-            r, g, b = canvas.rgb(i, j)
-            row += bytes((b, g, r))
-        row += b"\0" * (row_size - len(row))
-        data += row
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
-    return header + info + bytes(data)
-
-
-def ico(canvases):
-    images = []
-    for c in canvases:
-        w, h = c.w, c.h
-        xor = bytearray()
-        mask = bytearray()
-        mask_row = ((w + 31) // 32) * 4
-        for j in range(h - 1, -1, -1):
-            bits = bytearray(mask_row)
-            for i in range(w):
-                r, g, b, a = c.rgba(i, j)
-                xor += bytes((b, g, r, a))
-                if a == 0:
-                    bits[i // 8] |= 0x80 >> (i % 8)
-            mask += bits
-        info = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-        images.append((w, h, info + bytes(xor) + bytes(mask)))
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for w, h, blob in images:
-        out += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 32, len(blob), offset)
-        offset += len(blob)
-    for _, _, blob in images:
-        out += blob
-    return out
-
-
-def png(width, height, pixel):
-    """Minimal PNG (8-bit RGB) for the previews; pixel(i, j) -> (r, g, b)."""
-    raw = bytearray()
-    for j in range(height):
-        raw.append(0)
-        for i in range(width):
-            raw += bytes(pixel(i, j))
-
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
-
-    return (
-        b"\x89PNG\r\n\x1a\n"
-        + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-        + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
-        + chunk(b"IEND", b"")
-    )
+BMP_DPI = (72, 72)  # 2835 pixels per metre in the bitmaps' headers
 
 
 def strip(drawings, size, bg):
-    c = Canvas(size * len(drawings), size, bg)
+    """The drawings side by side, each drawn on its own tile."""
+    image = Image.new("RGBA", (size * len(drawings), size))
     for k, (_, draw) in enumerate(drawings):
         tile = Canvas(size, size, bg)
         draw(tile)
-        for j in range(size):
-            for i in range(size):
-                c.px[j * c.w + k * size + i] = tile.px[j * size + i]
-    return c
+        image.paste(tile.image, (k * size, 0))
+    return image
 
 
-def preview_png(tiles, size, scale, per_row=6, bg_preview=(255, 255, 255)):
+def tiles_of(image, size):
+    return [image.crop((k * size, 0, k * size + size, size)) for k in range(image.width // size)]
+
+
+def preview(tiles, scale, per_row):
     """Tiles enlarged in a grid, each framed by a gap; below the grid the same
     tiles at actual size and at twice the size. Transparent pixels show over
     a checkerboard in the enlarged view and over the toolbar colour below."""
+    size = tiles[0].width
     n = len(tiles)
     cols = min(n, per_row)
     rows = (n + cols - 1) // cols
     cell = size * scale + scale
-    width = max(cols * cell + scale, n * (size * 2 + 4) + 4)
     top = rows * cell + scale
-    height = top + 4 + size + 4 + size * 2 + 4
-    img = [[bg_preview] * width for _ in range(height)]
-
-    def over(rgba, back):
-        a = rgba[3] / 255.0
-        return tuple(int(rgba[m] * a + back[m] * (1 - a) + 0.5) for m in range(3))
-
-    for k, t in enumerate(tiles):
-        ox = scale + (k % cols) * cell
-        oy = scale + (k // cols) * cell
-        for j in range(t.h):
-            for i in range(t.w):
-                rgba = t.rgba(i, j)
-                for y in range(scale):
-                    row = img[oy + j * scale + y]
-                    for x in range(scale):
-                        checker = (200, 200, 200) if ((x * 2 // scale + y * 2 // scale) % 2) else (150, 150, 150)
-                        row[ox + i * scale + x] = over(rgba, checker)
-                col = over(rgba, TOOLBAR_BG)
-                img[top + 4 + j][4 + k * (size + 4) + i] = col
-                for y in range(2):
-                    for x in range(2):
-                        img[top + 8 + size + 2 * j + y][4 + k * (size * 2 + 4) + 2 * i + x] = col
-    return png(width, height, lambda i, j: img[j][i])
-
-
-def split_tiles(canvas, size):
-    tiles = []
-    for k in range(canvas.w // size):
-        t = Canvas(size, size)
-        for j in range(size):
-            for i in range(size):
-                t.px[j * size + i] = canvas.px[j * canvas.w + k * size + i]
-        tiles.append(t)
-    return tiles
+    out = Image.new("RGBA", (max(cols * cell + scale, n * (size * 2 + 4) + 4), top + 3 * size + 12), WHITE)
+    checker = Image.new("L", (2 * size, 2 * size))
+    checker.putdata([200 if (i + j) % 2 else 150 for j in range(2 * size) for i in range(2 * size)])
+    checker = checker.resize((size * scale, size * scale), Image.Resampling.NEAREST).convert("RGBA")
+    for k, tile in enumerate(tiles):
+        big = Image.alpha_composite(checker, tile.resize(checker.size, Image.Resampling.NEAREST))
+        out.paste(big, (scale + (k % cols) * cell, scale + (k // cols) * cell))
+        small = Image.alpha_composite(Image.new("RGBA", tile.size, TOOLBAR_BG + (255,)), tile)
+        out.paste(small, (4 + k * (size + 4), top + 4))
+        double = small.resize((2 * size, 2 * size), Image.Resampling.NEAREST)
+        out.paste(double, (4 + k * (size * 2 + 4), top + 8 + size))
+    return out.convert("RGB")
 
 
 def contents():
@@ -1205,15 +1068,6 @@ def contents():
     return "\n".join(lines)
 
 
-def draw_icon_padded(c, size):
-    """The canvas in the top left corner of a transparent one of the given size."""
-    p = Canvas(size, size)
-    for j in range(c.h):
-        for i in range(c.w):
-            p.px[j * size + i] = c.px[j * c.w + i]
-    return p
-
-
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
@@ -1223,41 +1077,41 @@ def main(argv):
     args = parser.parse_args(argv)
     os.makedirs(args.out, exist_ok=True)
 
-    def write(name, data):
-        with open(os.path.join(args.out, name), "wb") as f:
-            f.write(data)
+    def out(name):
+        return os.path.join(args.out, name)
 
     suntimes = strip(SUNTIMES_TOOLS, 20, TOOLBAR_BG)
     files = strip(FILE_TOOLS, 20, TOOLBAR_BG)
-    assert suntimes.w == 160 and files.w == 460
-    write("suntimes_tools.bmp", bmp24(suntimes))
-    write("file_tools.bmp", bmp24(files))
+    assert suntimes.width == 160 and files.width == 460
+    suntimes.convert("RGB").save(out("suntimes_tools.bmp"), dpi=BMP_DPI)
+    files.convert("RGB").save(out("file_tools.bmp"), dpi=BMP_DPI)
 
     menus = []
     for _, name, _, draw in MENU_BITMAPS:
         c = Canvas(MENU_SIZE, MENU_SIZE, MENU_BG)
         draw(c)
-        write(name, bmp24(c))
-        menus.append(c)
+        c.image.convert("RGB").save(out(name), dpi=BMP_DPI)
+        menus.append(c.image)
 
-    icon32, icon16 = draw_icon(32), draw_icon(16)
-    write("zelmora.ico", ico([icon32, icon16]))
-    write("small.ico", ico([icon16]))
-    write("CONTENTS.txt", contents().encode("ascii"))
+    icon32, icon16 = draw_icon(32).image, draw_icon(16).image
+    icon32.save(out("zelmora.ico"), sizes=[(32, 32), (16, 16)], append_images=[icon16], bitmap_format="bmp")
+    icon16.save(out("small.ico"), sizes=[(16, 16)], bitmap_format="bmp")
+    with open(out("CONTENTS.txt"), "wb") as f:
+        f.write(contents().encode("ascii"))
 
     if args.preview:
         os.makedirs(args.preview, exist_ok=True)
-
-        def wpng(name, data):
-            with open(os.path.join(args.preview, name), "wb") as f:
-                f.write(data)
-
-        wpng("suntimes_tools.png", preview_png(split_tiles(suntimes, 20), 20, args.scale, 4))
-        tiles = split_tiles(files, 20)
-        wpng("file_tools_a.png", preview_png(tiles[:12], 20, args.scale, 6))
-        wpng("file_tools_b.png", preview_png(tiles[12:], 20, args.scale, 6))
-        wpng("menus.png", preview_png(menus, MENU_SIZE, args.scale * 2, 6))
-        wpng("icons.png", preview_png([icon32, draw_icon_padded(icon16, 32)], 32, args.scale, 2))
+        tiles = tiles_of(files, 20)
+        padded16 = Image.new("RGBA", (32, 32))
+        padded16.paste(icon16)
+        for name, image in (
+            ("suntimes_tools.png", preview(tiles_of(suntimes, 20), args.scale, 4)),
+            ("file_tools_a.png", preview(tiles[:12], args.scale, 6)),
+            ("file_tools_b.png", preview(tiles[12:], args.scale, 6)),
+            ("menus.png", preview(menus, args.scale * 2, 6)),
+            ("icons.png", preview([icon32, padded16], args.scale, 2)),
+        ):
+            image.save(os.path.join(args.preview, name))
     return 0
 
 
