@@ -2,6 +2,7 @@
 #include "app/lifecycle.h"
 
 #include "app/bars.h"
+#include "app/batch_actions.h"
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/menus.h"
@@ -51,6 +52,7 @@ LRESULT OnCreateMainWindow(HWND window) {
     SetTimer(window, kTimerStatusDots, kTimerPeriod, nullptr);
 
     // The settings file beside the program, then the command line.
+    InstallBatchActions();
     FormSettingsPath(programDir, settingsPath, MAX_PATH);
     LoadSettingsAtStartUp(settingsPath);
     PumpMessages(10);

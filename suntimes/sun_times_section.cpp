@@ -6,6 +6,7 @@
 #include "settings/command_text.h"
 #include "settings/setting_values.h"
 #include "support/error_report.h"
+#include "suntimes/batch_commands.h"
 #include "suntimes/time_zone_choice.h"
 
 bool sunTimesSectionActive = false;
@@ -107,6 +108,8 @@ int ParseSunTimesCommand(const wchar_t* text, const wchar_t** rest) {
         } else if (StartsWithCommandWord(p, L"TIMEZONE")) {
             command = true;
             after = ReadTimeZone(p + 8, &failedAt);
+        } else if (ParseBatchCommand(p, &after, &failedAt)) {
+            command = true;
         } else {
             for (const Coordinate& coordinate : kCoordinates) {
                 if (StartsWithCommandWord(p, coordinate.word)) {

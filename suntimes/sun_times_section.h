@@ -4,6 +4,8 @@
 //   LONGITUDE=<degrees>  -180.0 to 180.0, east positive
 //   TIMEZONE=<key name>  a zone of the catalogue by its key name, such as
 //                        TIMEZONE="Tokyo Standard Time" or TIMEZONE=UTC
+// and the batch commands DATA, DATES, VIEW, SAVEAS and PRINT
+// (suntimes/batch_commands.h), which are never written.
 // Words in any case, "=" optional, ";" separates and "//" starts a comment.
 #pragma once
 
