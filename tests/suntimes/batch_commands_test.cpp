@@ -1,0 +1,117 @@
+// The batch commands as the [SUNTIMES] parser takes them: each carried out
+// in order with its value, bad values refused with a message that names the
+// command and what it accepts, the rest of the text left alone.
+#include "suntimes/batch_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "presentation/presentation_state.h"
+#include "support/error_report.h"
+#include "suntimes/sun_times_section.h"
+
+namespace {
+
+// What the actions were asked to do, in order.
+std::wstring journal;
+
+void Note(const std::wstring& entry) {
+    journal += entry + L";";
+}
+
+class BatchCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        journal.clear();
+        TakePendingError();
+        batchActions = BatchActions{
+            [] { return 2024; },
+            [](int mode) { Note(L"mode " + std::to_wstring(mode)); },
+            [](int m1, int d1, int m2, int d2) {
+                Note(L"dates " + std::to_wstring(m1) + L"/" + std::to_wstring(d1) + L"-" +
+                     std::to_wstring(m2) + L"/" + std::to_wstring(d2));
+            },
+            [] { Note(L"year"); },
+            [](int view) { Note(L"view " + std::to_wstring(view)); },
+            [](const wchar_t* path) { Note(std::wstring(L"save ") + path); },
+            [] { Note(L"print"); },
+        };
+    }
+    void TearDown() override {
+        batchActions = BatchActions{};
+        TakePendingError();
+    }
+};
+
+TEST_F(BatchCommandsTest, CommandsRunInOrderWithTheirValues) {
+    const struct {
+        const wchar_t* text;
+        int result;
+        const wchar_t* journal;
+        const wchar_t* message;
+    } cases[] = {
+        {L"DATA=HOURS;SAVEAS=\"greenwich.csv\"", 3, L"mode 9;save greenwich.csv;", L""},
+        {L"data = hour_acceleration VIEW=table PRINT", 3, L"mode 12;view 0;print;", L""},
+        {L"DATA=TIME;DATA=VELOCITY;DATA=ACCELERATION;DATA=HOUR_VELOCITY", 3,
+         L"mode 1;mode 2;mode 4;mode 10;", L""},
+        {L"DATES=3/1-3/31;DATES=ALL;DATES=12/31-1/1", 3, L"dates 3/1-3/31;year;dates 12/31-1/1;",
+         L""},
+        {L"DATES=2/29-2/29", 3, L"dates 2/29-2/29;", L""}, // 2024 has it
+        {L"VIEW=PLOT;SAVEAS=\"C:\\out dir\\a;b.txt\" // done", 3,
+         L"view 1;save C:\\out dir\\a;b.txt;", L""},
+        // The first bad value stops the text; what came before it was done.
+        {L"VIEW=PLOT;DATA=WEEKS;PRINT", -2, L"view 1;",
+         L"Invalid DATA value: WEEKS (TIME, VELOCITY, ACCELERATION, HOURS, HOUR_VELOCITY, "
+         L"HOUR_ACCELERATION)"},
+        {L"DATA=", -2, L"",
+         L"Invalid DATA value:  (TIME, VELOCITY, ACCELERATION, HOURS, HOUR_VELOCITY, "
+         L"HOUR_ACCELERATION)"},
+        {L"VIEW=GRAPH", -2, L"", L"Invalid VIEW value: GRAPH (TABLE, PLOT)"},
+        {L"DATES=2/30-3/1", -2, L"",
+         L"Invalid DATES value: 2/30-3/1 (M/D-M/D within the year, or ALL)"},
+        {L"DATES=13/1-12/31", -2, L"",
+         L"Invalid DATES value: 13/1-12/31 (M/D-M/D within the year, or ALL)"},
+        {L"DATES=3/1", -2, L"", L"Invalid DATES value: 3/1 (M/D-M/D within the year, or ALL)"},
+        {L"DATES=3/1-3/31x", -2, L"",
+         L"Invalid DATES value: 3/1-3/31x (M/D-M/D within the year, or ALL)"},
+        {L"DATES=003/1-3/31", -2, L"",
+         L"Invalid DATES value: 003/1-3/31 (M/D-M/D within the year, or ALL)"},
+        {L"SAVEAS=", -2, L"", L"Invalid SAVEAS value:  (a file name)"},
+        {L"SAVEAS=\"unclosed", -2, L"", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::wstring(c.text));
+        journal.clear();
+        const wchar_t* rest = nullptr;
+        EXPECT_EQ(ParseSunTimesCommand(c.text, &rest), c.result);
+        EXPECT_EQ(journal, c.journal);
+        const std::wstring message = TakePendingError().message;
+        if (c.message != nullptr) {
+            EXPECT_EQ(message, c.message);
+        } else {
+            EXPECT_FALSE(message.empty());
+        }
+    }
+}
+
+// Nothing of a batch command is ever written to the settings file.
+TEST_F(BatchCommandsTest, TheSectionWriterLeavesThemOut) {
+    ASSERT_EQ(ParseSunTimesCommand(L"DATA=HOURS;VIEW=TABLE;DATES=3/1-3/31", nullptr), 3);
+    FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    WriteSunTimesSection(file);
+    std::rewind(file);
+    std::wstring wide;
+    for (wint_t c; (c = std::fgetwc(file)) != WEOF;)
+        wide += static_cast<wchar_t>(c);
+    const std::string written(wide.begin(), wide.end());
+    std::fclose(file);
+    EXPECT_NE(written.find("Latitude="), std::string::npos) << written;
+    for (const char* word : {"DATA", "VIEW", "DATES", "SAVEAS", "PRINT"})
+        EXPECT_EQ(written.find(word), std::string::npos) << word;
+}
+
+} // namespace
