@@ -3,13 +3,15 @@
 # PDF queue that scripts/test starts) and checks the PDFs that come out:
 # their page counts and, for the table, the text on its pages. A picture of
 # the first page of each is left in the build folder to be looked at.
-# Usage: print_to_pdf.sh TEST_EXE PDF_DIR PICTURE_DIR
+# Then Zelmora.exe prints both views with its PRINT command, from the
+# command line, as a script would.
+# Usage: print_to_pdf.sh TEST_EXE PDF_DIR PICTURE_DIR ZELMORA_EXE
 set -euo pipefail
-exe=$1 pdfs=$2 pictures=$3
+exe=$1 pdfs=$2 pictures=$3 program=$4
 command -v pdfinfo >/dev/null || { echo "poppler-utils missing"; exit 1; }
 lpstat -d 2>/dev/null | grep -q "system default destination" || { echo "no default printer"; exit 1; }
 mkdir -p "$pdfs" "$pictures"
-rm -f "$pdfs"/Zelmora_Table_Test*.pdf "$pdfs"/Zelmora_Plot_Test*.pdf
+rm -f "$pdfs"/Zelmora_Table_Test*.pdf "$pdfs"/Zelmora_Plot_Test*.pdf "$pdfs"/Zelmora_Time*.pdf
 wine "$exe" --gtest_filter='PrintToPdf.*'
 
 # The queue writes the files a moment after the job is handed over.
@@ -46,3 +48,24 @@ grep -qF "Program Information" <<<"$first_page" || fail "the first page is not t
 pdftoppm -r 50 -f 1 -l 1 -png "$table" "$pictures/printed-table"
 pdftoppm -r 50 -f 1 -l 1 -png "$plot" "$pictures/printed-plot"
 echo "Pictures: $pictures/printed-table-1.png $pictures/printed-plot-1.png"
+
+# The PRINT command: the table, then the plot, each as the document
+# "Zelmora_Time" (the name Save As offers), from a folder of the program's own.
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cp "$program" "$folder/Zelmora.exe"
+(cd "$folder" && wine Zelmora.exe "VIEW=TABLE;PRINT;EXIT")
+batch_table=$(wait_for Zelmora_Time)
+mv "$batch_table" "$pdfs/table-from-command-line.pdf"
+(cd "$folder" && wine Zelmora.exe "VIEW=PLOT;PRINT;EXIT")
+batch_plot=$(wait_for Zelmora_Time)
+batch_table="$pdfs/table-from-command-line.pdf"
+echo "command line: table $(pages "$batch_table") pages, plot $(pages "$batch_plot") pages"
+[ "$(pages "$batch_plot")" = 1 ] || fail "PRINT of the plot takes one page"
+[ "$(pages "$batch_table")" -ge 4 ] || fail "PRINT of the table takes several pages"
+year=$(date +%Y)
+text=$(pdftotext -layout "$batch_table" - | tr -d "\f")
+rows=$(grep -cE "^ *[0-9]{1,2}/[0-9]{2}/$year " <<<"$text")
+[ "$rows" -ge 365 ] || fail "PRINT of the table printed $rows rows of $year"
+grep -qF "Program Information" <<<"$text" || fail "PRINT of the table lacks its head"
+rm -f "$batch_table" "$batch_plot"
