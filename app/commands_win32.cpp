@@ -23,6 +23,15 @@
 
 namespace {
 
+// How to use the program from a script, as the About box tells it.
+const wchar_t kBatchUseText[] =
+    L"Batch use: commands on the command line run in order, for example\r\n"
+    L"Zelmora.exe LATITUDE=51.4779;LONGITUDE=-0.0015;TIMEZONE=\"GMT Standard Time\";"
+    L"DATA=HOURS;SAVEAS=\"greenwich.csv\";EXIT\r\n"
+    L"DATA=TIME|VELOCITY|ACCELERATION|HOURS|HOUR_VELOCITY|HOUR_ACCELERATION, "
+    L"DATES=M/D-M/D or ALL, VIEW=TABLE|PLOT, SAVEAS=\"file\" (.csv or text), PRINT "
+    L"(default printer), EXIT.";
+
 // The AM/PM item flips the 12-hour clock and keeps every part of the text
 // but the weekday name.
 const int kAmPmKeptParts = 0x7F;
@@ -34,9 +43,9 @@ void ShowAboutBox(HWND window) {
     box.hInstance = programInstance;
     // The program information, and the sources of the location list with
     // the attribution their licences ask for.
-    static wchar_t text[kProgramInfoLength + 1024];
-    FormatText(text, sizeof text / sizeof text[0], L"%ls\r\n\r\n%ls", programInfo,
-               kLocationDataCredits);
+    static wchar_t text[kProgramInfoLength + 2048];
+    FormatText(text, sizeof text / sizeof text[0], L"%ls\r\n\r\n%ls\r\n\r\n%ls", programInfo,
+               kBatchUseText, kLocationDataCredits);
     box.lpszText = text;
     box.lpszCaption = L"About Zelmora";
     box.dwStyle = MB_OK | MB_USERICON;

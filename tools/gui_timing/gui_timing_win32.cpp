@@ -19,6 +19,7 @@
 #include "app/selection_range.h"
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
+#include "presentation/sun_times_export.h"
 #include "resources/resource_ids.h"
 #include "support/bounded_format.h"
 #include "suntimes/calendar.h"
@@ -117,12 +118,47 @@ std::vector<double> Recomputations(int runs) {
     return times;
 }
 
+// (d) The whole year saved as a file in each presentation mode, CSV and text.
+void Saves(int runs) {
+    wchar_t folder[MAX_PATH], path[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const int modes[] = {kModeTime, kModeVelocity, kModeAcceleration,
+                         kModeHours, kModeHourVelocity, kModeHourAcceleration};
+    for (const wchar_t* title : {L"zelmora_timing.csv", L"zelmora_timing.txt"}) {
+        FormatText(path, MAX_PATH, L"%ls%ls", folder, title);
+        for (int mode : modes) {
+            DataKind = mode & ~kShowLengths;
+            if (sunTimesSeries.showLengths != (mode & kShowLengths)) {
+                sunTimesSeries.showLengths = mode & kShowLengths;
+                RecomputeSeries();
+            }
+            std::vector<double> times;
+            for (int i = 0; i < runs; ++i) {
+                const double begin = NowMs();
+                WriteSunTimesFile(path, title);
+                times.push_back(NowMs() - begin);
+            }
+            wchar_t what[64];
+            FormatText(what, 64, L"(d) save the year as %ls, mode %d", title + 15, mode);
+            Report(what, times);
+        }
+        DeleteFileW(path);
+    }
+    DataKind = kDataTime;
+    sunTimesSeries.showLengths = 0;
+    RecomputeSeries();
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc >= 2 && _wtoi(argv[1]) > 0 ? _wtoi(argv[1]) : 20;
     QueryPerformanceFrequency(&frequency);
     programInstance = GetModuleHandleW(nullptr);
+    // The settings of a timing run stay in a folder of their own.
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    SetProgramDir(folder);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_COOL_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&controls);
@@ -147,6 +183,7 @@ int wmain(int argc, wchar_t** argv) {
     Report(L"(a) repaint the table of the whole year", TableRepaints(window, runs));
     Report(L"(b) zoom click in the plot, with its paint", ZoomClicks(window, runs));
     Report(L"(c) recompute the series of the whole year", Recomputations(runs));
+    Saves(runs);
 
     Command(window, IDM_DISPLAY_PLOT); // the text view goes before the window
     DestroyWindow(window);
