@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,7 +11,6 @@
 #include "presentation/plot_scale.h"
 #include "presentation/presentation_state.h"
 #include "presentation/sun_times_plot_content.h"
-#include "support/bounded_format.h"
 #include "support/error_report.h"
 #include "suntimes/shown_days.h"
 #include "ui/ui_test_window.h"
@@ -278,35 +276,6 @@ TEST_F(SunTimesPlotTest, PrinterPathRecordsAMetafileThatPlaysBack) {
         EXPECT_GT(canvas_.Count(color, 0, 0, page.right, page.bottom), 300);
     EXPECT_EQ(At(695, 300), kWhite);
     EXPECT_GT(Count({0, 1, 500, 37}, IsDark), 300);
-}
-
-// ZELMORA_PLOT_SHOTS=<folder>: saves the plot of each mode for this year as
-// a 24-bit mode_<n>.bmp.
-TEST_F(SunTimesPlotTest, PicturesOfEveryMode) {
-    const wchar_t* folder = _wgetenv(L"ZELMORA_PLOT_SHOTS");
-    if (folder == nullptr || folder[0] == L'\0') GTEST_SKIP() << "ZELMORA_PLOT_SHOTS not set";
-    ComputeShownDays(40.6883, 1, 1, 12, 31, CurrentUtcYear());
-    for (int mode : kModes) {
-        SetMode(mode);
-        Fill();
-        Draw();
-        wchar_t path[260];
-        FormatText(path, 260, L"%ls/mode_%d.bmp", folder, PresentationMode());
-        FILE* file = _wfopen(path, L"wb");
-        ASSERT_NE(file, nullptr);
-        const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-        const BITMAPFILEHEADER head{0x4d42, offset + 3 * kWidth * kHeight, 0, 0, offset};
-        const BITMAPINFOHEADER info{sizeof info, kWidth, kHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-        fwrite(&head, sizeof head, 1, file);
-        fwrite(&info, sizeof info, 1, file);
-        for (int y = kHeight - 1; y >= 0; --y)
-            for (int x = 0; x < kWidth; ++x) {
-                const COLORREF c = At(x, y);
-                const unsigned char bgr[3] = {GetBValue(c), GetGValue(c), GetRValue(c)};
-                fwrite(bgr, 1, 3, file);
-            }
-        EXPECT_EQ(fclose(file), 0);
-    }
 }
 
 } // namespace
