@@ -23,89 +23,54 @@ std::wstring Format(double value) {
     return out;
 }
 
-TEST(CoordinateFilter, KeepsDigitsOnePointAndALeadingMinus) {
-    Filtered f = Filter(L"12a.3.4", kLatitudeLimit);
-    EXPECT_EQ(f.text, L"12.34");
-    EXPECT_EQ(f.filter.dropped, 2); // the letter and the second point
-    EXPECT_FALSE(f.filter.clamped);
-    EXPECT_DOUBLE_EQ(f.filter.value, 12.34);
-
-    f = Filter(L"-5", kLatitudeLimit);
-    EXPECT_EQ(f.text, L"-5");
-    EXPECT_EQ(f.filter.dropped, 0);
-    EXPECT_DOUBLE_EQ(f.filter.value, -5.0);
-
-    f = Filter(L"5-", kLatitudeLimit);
-    EXPECT_EQ(f.text, L"5");
-    EXPECT_EQ(f.filter.dropped, 1);
-
-    f = Filter(L"--5", kLatitudeLimit);
-    EXPECT_EQ(f.text, L"-5");
-    EXPECT_EQ(f.filter.dropped, 1);
-
-    // What an exponent would become: "505" once "e" and the inner "-" are
-    // refused, and then the limit.
-    f = Filter(L"5e-05", kLatitudeLimit);
-    EXPECT_EQ(f.text, L"90.0");
-    EXPECT_EQ(f.filter.dropped, 3); // "e", "-" and the clamp
-    EXPECT_TRUE(f.filter.clamped);
-}
-
-TEST(CoordinateFilter, TextsWithoutDigitsReadAsZero) {
-    for (const wchar_t* text : {L"", L"-", L".", L"-."}) {
-        const Filtered f = Filter(text, kLatitudeLimit);
-        EXPECT_EQ(f.text, text);
-        EXPECT_EQ(f.filter.dropped, 0);
-        EXPECT_DOUBLE_EQ(f.filter.value, 0.0) << text;
+// Digits, one point and a leading minus stand; a value beyond the limit
+// becomes the limit's text; a text without digits reads as 0.
+TEST(CoordinateFilter, KeepsASignedNumberWithinTheLimit) {
+    const std::wstring huge(400, L'9'); // too long for any double, still clamped
+    const struct {
+        std::wstring typed;
+        double limit;
+        const wchar_t* kept;
+        int dropped;
+        bool clamped;
+        double value;
+    } cases[] = {
+        {L"12a.3.4", kLatitudeLimit, L"12.34", 2, false, 12.34},
+        {L"-5", kLatitudeLimit, L"-5", 0, false, -5.0},
+        {L"5-", kLatitudeLimit, L"5", 1, false, 5.0},
+        {L"--5", kLatitudeLimit, L"-5", 1, false, -5.0},
+        // An exponent: "505" once "e" and the inner "-" are refused, then the limit.
+        {L"5e-05", kLatitudeLimit, L"90.0", 3, true, 90.0},
+        {L"", kLatitudeLimit, L"", 0, false, 0.0},
+        {L"-.", kLatitudeLimit, L"-.", 0, false, 0.0},
+        {L"abc", kLatitudeLimit, L"", 3, false, 0.0},
+        {L"95", kLatitudeLimit, L"90.0", 1, true, 90.0},
+        {L"-181", kLongitudeLimit, L"-180.0", 1, true, -180.0},
+        {L"-90.0", kLatitudeLimit, L"-90.0", 0, false, -90.0}, // the limit itself stands
+        {L"180.0000001", kLongitudeLimit, L"180.0", 1, true, 180.0},
+        {huge, kLatitudeLimit, L"90.0", 1, true, 90.0},
+    };
+    for (const auto& c : cases) {
+        const Filtered f = Filter(c.typed.c_str(), c.limit);
+        EXPECT_EQ(f.text, c.kept) << c.typed.substr(0, 12);
+        EXPECT_EQ(f.filter.dropped, c.dropped) << c.typed.substr(0, 12);
+        EXPECT_EQ(f.filter.clamped, c.clamped) << c.typed.substr(0, 12);
+        EXPECT_DOUBLE_EQ(f.filter.value, c.value) << c.typed.substr(0, 12);
     }
-    const Filtered f = Filter(L"abc", kLatitudeLimit);
-    EXPECT_EQ(f.text, L"");
-    EXPECT_EQ(f.filter.dropped, 3);
 }
 
-TEST(CoordinateFilter, ValuesBeyondTheLimitBecomeTheLimitsText) {
-    Filtered f = Filter(L"95", kLatitudeLimit);
-    EXPECT_EQ(f.text, L"90.0");
-    EXPECT_TRUE(f.filter.clamped);
-    EXPECT_EQ(f.filter.dropped, 1);
-    EXPECT_DOUBLE_EQ(f.filter.value, 90.0);
-
-    f = Filter(L"-181", kLongitudeLimit);
-    EXPECT_EQ(f.text, L"-180.0");
-    EXPECT_DOUBLE_EQ(f.filter.value, -180.0);
-
-    f = Filter(L"-90.0", kLatitudeLimit); // the limit itself stands as typed
-    EXPECT_EQ(f.text, L"-90.0");
-    EXPECT_FALSE(f.filter.clamped);
-
-    f = Filter(L"180.0000001", kLongitudeLimit);
-    EXPECT_EQ(f.text, L"180.0");
-    EXPECT_TRUE(f.filter.clamped);
-
-    // A number too long for any double is still clamped, not lost.
-    const std::wstring huge(400, L'9');
-    f = Filter(huge.c_str(), kLatitudeLimit);
-    EXPECT_EQ(f.text, L"90.0");
-}
-
-TEST(CoordinateFormat, FixedNotationWithoutTrailingZeros) {
-    EXPECT_EQ(Format(40.6883), L"40.6883");
-    EXPECT_EQ(Format(-75.2164), L"-75.2164");
-    EXPECT_EQ(Format(0.00005), L"0.00005");
-    EXPECT_EQ(Format(-0.00005), L"-0.00005");
-    EXPECT_EQ(Format(90.0), L"90");
-    EXPECT_EQ(Format(-180.0), L"-180");
-    EXPECT_EQ(Format(0.0), L"0");
-    EXPECT_EQ(Format(-0.0000001), L"0"); // rounds to nothing: no "-0"
-    EXPECT_EQ(Format(123.4567891), L"123.456789");
-    EXPECT_EQ(Format(10.5), L"10.5");
-    EXPECT_EQ(Format(100.0), L"100"); // zeros before the point stay
-}
-
-TEST(CoordinateFormat, WrittenCoordinatesPassTheFieldsRuleUnchanged) {
-    const double values[] = {40.6883, -75.2164, 0.00005,  -0.000001, 89.999999, -179.5, 1e-7,
-                             12.34,   -33.8688, 151.2093, 0.5,       -0.25,     64.1466};
-    for (double value : values) {
+TEST(CoordinateFormat, FixedNotationWithoutTrailingZerosThatTheFieldsTakeUnchanged) {
+    const struct {
+        double value;
+        const wchar_t* text;
+    } cases[] = {
+        {40.6883, L"40.6883"}, {-0.00005, L"-0.00005"},      {90.0, L"90"}, {100.0, L"100"},
+        {0.0, L"0"},           {-0.0000001, L"0"}, // no "-0"
+        {10.5, L"10.5"},       {123.4567891, L"123.456789"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Format(c.value), c.text) << c.value;
+    for (double value : {40.6883, -75.2164, -0.000001, 89.999999, -179.5, 1e-7, 151.2093, -0.25}) {
         const std::wstring text = Format(value);
         const Filtered f = Filter(text.c_str(), kLongitudeLimit);
         EXPECT_EQ(f.text, text) << value;

@@ -2,87 +2,49 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-const ShownRange kWholeYear{0, 364, 364};
+enum Gesture { kZoomIn, kZoomOut, kPan };
 
-TEST(ZoomPan, ZoomInHalvesTheRangeAroundTheClick) {
-    RangeChange c = ZoomIn(kWholeYear, 0.5);
-    EXPECT_TRUE(c.apply);
-    EXPECT_EQ(c.start, 91); // 364 * 0.5 - 364 * 0.25
-    EXPECT_EQ(c.end, 273);
-    c = ZoomIn(kWholeYear, 0.0);
-    EXPECT_EQ(c.start, 0);
-    EXPECT_EQ(c.end, 182);
-}
-
-TEST(ZoomPan, ZoomInAtTheRightEdgeEndsOnTheLastDay) {
-    RangeChange c = ZoomIn(ShownRange{300, 364, 364}, 1.0);
-    EXPECT_EQ(c.end, 364);
-    EXPECT_EQ(c.start, 332);
-    c = ZoomIn(ShownRange{300, 365, 365}, 0.99);
-    EXPECT_EQ(c.end, 365);
-}
-
-TEST(ZoomPan, ZoomInNeverStartsBeforeTheShownRange) {
-    RangeChange c = ZoomIn(ShownRange{100, 103, 364}, 0.0);
-    EXPECT_EQ(c.start, 100);
-    EXPECT_EQ(c.end, 100);
-}
-
-TEST(ZoomPan, OneDayRangeZoomsInToItselfAndOutToThreeDays) {
-    const ShownRange oneDay{150, 150, 364};
-    RangeChange in = ZoomIn(oneDay, 0.7);
-    EXPECT_EQ(in.start, 150);
-    EXPECT_EQ(in.end, 150);
-    RangeChange out = ZoomOut(oneDay, 0.5);
-    EXPECT_EQ(out.start, 149);
-    EXPECT_EQ(out.end, 151);
-}
-
-TEST(ZoomPan, ZoomOutDoublesAndStopsAtTheYearsEdges) {
-    RangeChange c = ZoomOut(ShownRange{100, 200, 364}, 0.5);
-    EXPECT_EQ(c.start, 50);
-    EXPECT_EQ(c.end, 250);
-    c = ZoomOut(ShownRange{0, 100, 364}, 0.1);
-    EXPECT_EQ(c.start, 0);
-    EXPECT_EQ(c.end, 200);
-    c = ZoomOut(ShownRange{300, 364, 364}, 1.0);
-    EXPECT_EQ(c.end, 364);
-    EXPECT_EQ(c.start, 236);
-    c = ZoomOut(kWholeYear, 0.5);
-    EXPECT_EQ(c.start, 0);
-    EXPECT_EQ(c.end, 364);
-}
-
-TEST(ZoomPan, PanKeepsTheLengthAndMovesAtLeastOneDay) {
-    // One pixel on a short range: 9 * 1 * 0.003 truncates to 0, still one day.
-    RangeChange c = Pan(ShownRange{100, 109, 364}, 1);
-    EXPECT_TRUE(c.apply);
-    EXPECT_EQ(c.start, 101);
-    EXPECT_EQ(c.end, 110);
-    c = Pan(ShownRange{100, 109, 364}, -1);
-    EXPECT_EQ(c.start, 99);
-    EXPECT_EQ(c.end, 108);
-    // A long drag on a long range moves proportionally.
-    c = Pan(ShownRange{100, 200, 364}, 50);
-    EXPECT_EQ(c.start, 115);
-    EXPECT_EQ(c.end, 215);
-}
-
-TEST(ZoomPan, PanAgainstTheYearsEdgesChangesNothing) {
-    EXPECT_FALSE(Pan(ShownRange{0, 50, 364}, -10).apply);
-    EXPECT_FALSE(Pan(ShownRange{300, 364, 364}, 10).apply);
-    EXPECT_FALSE(Pan(kWholeYear, 40).apply);
-    EXPECT_FALSE(Pan(ShownRange{10, 20, 364}, 0).apply);
-    // Partly against the edge: stops at the edge with the length kept.
-    RangeChange c = Pan(ShownRange{2, 52, 364}, -400);
-    EXPECT_TRUE(c.apply);
-    EXPECT_EQ(c.start, 0);
-    EXPECT_EQ(c.end, 50);
-    c = Pan(ShownRange{310, 360, 364}, 400);
-    EXPECT_EQ(c.start, 314);
-    EXPECT_EQ(c.end, 364);
+// A click at a fraction of the plot's width, or a drag by pixels.
+TEST(ZoomPan, ClicksHalveOrDoubleTheRangeAndDragsShiftItWithinTheYear) {
+    const struct {
+        const char* what;
+        Gesture gesture;
+        ShownRange shown;
+        double at;
+        bool apply;
+        int start, end;
+    } cases[] = {
+        {"in: half the year around the middle", kZoomIn, {0, 364, 364}, 0.5, true, 91, 273},
+        {"in at the right edge", kZoomIn, {300, 364, 364}, 1.0, true, 332, 364},
+        {"in at the right edge of a leap year", kZoomIn, {300, 365, 365}, 0.99, true, 332, 365},
+        {"in never starts before the range", kZoomIn, {100, 103, 364}, 0.0, true, 100, 100},
+        {"in on one day stays", kZoomIn, {150, 150, 364}, 0.7, true, 150, 150},
+        {"out on one day: three days", kZoomOut, {150, 150, 364}, 0.5, true, 149, 151},
+        {"out doubles", kZoomOut, {100, 200, 364}, 0.5, true, 50, 250},
+        {"out stops at 1 January", kZoomOut, {0, 100, 364}, 0.1, true, 0, 200},
+        {"out stops at 31 December", kZoomOut, {300, 364, 364}, 1.0, true, 236, 364},
+        // 9 days * 1 pixel * 0.003 truncates to 0: still one day.
+        {"one pixel: one day later", kPan, {100, 109, 364}, 1, true, 101, 110},
+        {"a long drag moves in proportion", kPan, {100, 200, 364}, 50, true, 115, 215},
+        {"partly against 1 January", kPan, {2, 52, 364}, -400, true, 0, 50},
+        {"partly against 31 December", kPan, {310, 360, 364}, 400, true, 314, 364},
+        {"against 1 January", kPan, {0, 50, 364}, -10, false, 0, 50},
+        {"against 31 December", kPan, {300, 364, 364}, 10, false, 300, 364},
+        {"the whole year", kPan, {0, 364, 364}, 40, false, 0, 364},
+        {"no move", kPan, {10, 20, 364}, 0, false, 10, 20},
+    };
+    for (const auto& c : cases) {
+        const RangeChange change = c.gesture == kZoomIn    ? ZoomIn(c.shown, c.at)
+                                   : c.gesture == kZoomOut ? ZoomOut(c.shown, c.at)
+                                                           : Pan(c.shown, static_cast<int>(c.at));
+        EXPECT_EQ(std::make_tuple(change.apply, change.start, change.end),
+                  std::make_tuple(c.apply, c.start, c.end))
+            << c.what;
+    }
 }
 
 } // namespace

@@ -1,18 +1,15 @@
+// The plot drawn into memory and read back by its pixels, and recorded into
+// a metafile whose records tell how its pens were handled.
 #include "presentation/sun_times_plot.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "presentation/plot_scale.h"
 #include "presentation/presentation_state.h"
 #include "presentation/sun_times_plot_content.h"
-#include "support/bounded_format.h"
 #include "support/error_report.h"
 #include "suntimes/shown_days.h"
 #include "ui/ui_test_window.h"
@@ -26,9 +23,10 @@ const COLORREF kUntouched = RGB(10, 90, 30), kWhite = RGB(255, 255, 255), kBlack
                kGray = RGB(175, 175, 175);
 const COLORREF kSlotColors[kSunEventCount] = {RGB(255, 0, 0), RGB(255, 160, 0), RGB(0, 240, 255),
                                               RGB(0, 0, 255)};
-const int kModes[] = {1, 2, 4, 9, 10, 12}; // as PresentationMode() tells them
+const int kModes[] = {kModeTime,  kModeVelocity,     kModeAcceleration,
+                      kModeHours, kModeHourVelocity, kModeHourAcceleration};
 const auto IsDark = [](COLORREF c) { return (c & 0x808080) == 0; };
-const auto IsBlack = [](COLORREF c) { return c == RGB(0, 0, 0); };
+const auto IsBlack = [](COLORREF c) { return c == kBlack; };
 const auto Drawn = [](COLORREF c) { return c != kUntouched; };
 
 // The GDI objects this process holds. Wine answers GetGuiResources with 0,
@@ -47,7 +45,7 @@ class SunTimesPlotTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_EQ(CreateFonts(), 1);
         ResetSunTimesSeries();
-        plotView = 1;
+        plotView = kViewPlot;
         DataKind = kDataTime;
         Fill();
     }
@@ -104,61 +102,32 @@ class SunTimesPlotTest : public ::testing::Test {
         EXPECT_TRUE(PlotPointValue(event, PresentationMode(), &value));
         return {PlotX(0, i, sunTimesSeries.dayCount), PlotY(0, value)};
     }
+    // Black pixels on the grid row of a value, right of the labels.
+    int GridDots(double value) const {
+        const int y = PlotY(0, value);
+        return Count({kPlotLeftMargin + 10, y, kWidth - kPlotRightMargin, y + 1}, IsBlack);
+    }
 
     uitest::PixelCanvas canvas_{kWidth, kHeight};
 };
 
-TEST_F(SunTimesPlotTest, EachCurveInItsColourOnWhiteUnderThreeTitleLines) {
+// On the printer's page the plot must stay within its rectangle.
+TEST_F(SunTimesPlotTest, EveryModeDrawsOnlyInsideTheRectangle) {
     ComputeShownDays(40.6883, 1, 1, 12, 30);
-    for (int mode : {1, 9}) {
+    const RECT rect = {50, 40, 780, 590};
+    // A glyph at the left edge may reach a pixel or two to the left.
+    const RECT withOverhang = {rect.left - 2, rect.top, rect.right, rect.bottom};
+    for (int mode : kModes) {
         SetMode(mode);
         Fill();
-        Draw();
-        for (int slot = 0; slot < kSunEventCount; ++slot) {
-            for (int i : {30, 100, 200, 300}) {
-                const POINT p = PointOf(i, slot);
-                EXPECT_TRUE(Near(p.x, p.y, kSlotColors[slot]))
-                    << "mode " << PresentationMode() << " slot " << slot << " day " << i;
-            }
-        }
-        // The margin right of the grid and the foot of the page are background.
-        EXPECT_EQ(At(kWidth - 5, kHeight / 2), kWhite);
-        EXPECT_EQ(At(kWidth - 1, kHeight - 1), kWhite);
-        EXPECT_EQ(At(0, kHeight - 1), kWhite);
-        for (int line = 0; line < 3; ++line)
-            EXPECT_GT(Count({0, 1 + 12 * line, 600, 13 + 12 * line}, IsDark), 150) << line;
-        // The upper grid line is dotted, not solid.
-        const int top = PlotY(0, plotScale.top), span = 600 - (kPlotLeftMargin + 10);
-        const int dots = Count({kPlotLeftMargin + 10, top, 600, top + 1}, IsBlack);
-        EXPECT_GT(dots, span / 4);
-        EXPECT_LT(dots, span * 3 / 4);
+        Draw(rect, false);
+        EXPECT_EQ(Count(kPage, Drawn), Count(withOverhang, Drawn)) << mode;
+        EXPECT_EQ(At(rect.right - 1, rect.bottom - 1), kWhite) << mode;
     }
 }
 
-TEST_F(SunTimesPlotTest, PolarNightIsBlackAndMidnightSunGray) {
-    ShowOnly(Sunrise);
-    ComputeShownDays(80.0, 1, 1, 12, 30);
-    Draw();
-    const struct {
-        int32_t state;
-        COLORREF color;
-    } cases[] = {
-        {kPolarNeverRises, kBlack}, {kPolarNeverSets, kGray}, {kPolarNormal, kSlotColors[Sunrise]}};
-    for (const auto& c : cases) {
-        // A day whose day and both neighbours are in this state.
-        int i = 1;
-        auto state = [](int j) {
-            return sunTimesSeries.records[PlotDayOfYear(j)].events[Sunrise].polarState;
-        };
-        while (i + 1 < sunTimesSeries.dayCount &&
-               !(state(i - 1) == c.state && state(i) == c.state && state(i + 1) == c.state))
-            ++i;
-        ASSERT_LT(i + 1, sunTimesSeries.dayCount) << "no day in state " << c.state;
-        const POINT p = PointOf(i, Sunrise);
-        EXPECT_TRUE(Near(p.x, p.y, c.color)) << c.state << " at " << p.x << ", " << p.y;
-    }
-}
-
+// Equal values leave no range to divide by: the curve is a level line on the
+// top grid line, with the axis opened one step below it to the plot's foot.
 TEST_F(SunTimesPlotTest, EqualValuesDrawALevelCurve) {
     // Only the daylight at 80 N in June: 24 hours every day, gray (never sets).
     sunTimesSeries.showLengths = kShowLengths;
@@ -167,15 +136,17 @@ TEST_F(SunTimesPlotTest, EqualValuesDrawALevelCurve) {
     Draw();
     ASSERT_TRUE(std::isfinite(plotScale.range) && plotScale.range > 0.0);
     const int level = PlotY(0, 24.0);
+    EXPECT_EQ(level, kPlotTopMargin);
     for (int i = 0; i < sunTimesSeries.dayCount; ++i)
         EXPECT_TRUE(Near(PlotX(0, i, sunTimesSeries.dayCount), level, kGray)) << i;
+    EXPECT_EQ(PlotY(0, plotScale.bottom), kHeight - kPlotHeightReserve + kPlotTopMargin);
+    EXPECT_GT(GridDots(plotScale.bottom), 100);
 }
 
 TEST_F(SunTimesPlotTest, OneDaySpansTheWidthAndNoDayDrawsNothing) {
     ComputeShownDays(40.6883, 1, 14, 1, 14);
     Draw();
-    const int right = kPlotLeftMargin + static_cast<int>(plotScale.width);
-    EXPECT_EQ(right, kWidth - kPlotRightMargin);
+    const int right = kWidth - kPlotRightMargin;
     for (int slot = 0; slot < kSunEventCount; ++slot)
         for (int x : {kPlotLeftMargin + 1, 300, 600, right - 2})
             EXPECT_TRUE(Near(x, PointOf(0, slot).y, kSlotColors[slot])) << slot << " at " << x;
@@ -192,19 +163,6 @@ TEST_F(SunTimesPlotTest, OneDaySpansTheWidthAndNoDayDrawsNothing) {
     EXPECT_EQ(Count(kPage, Drawn), 0);
     sunTimesSeries.dayCount = 1;
     DrawSunTimesPlot(nullptr, kPage, true);
-}
-
-TEST_F(SunTimesPlotTest, EveryModeDrawsInsideTheRectangle) {
-    ComputeShownDays(40.6883, 1, 1, 12, 30);
-    const RECT rect = {50, 40, 780, 590};
-    // A glyph at the left edge may reach a pixel or two to the left.
-    const RECT withOverhang = {rect.left - 2, rect.top, rect.right, rect.bottom};
-    for (int mode : kModes) {
-        SetMode(mode);
-        Fill();
-        Draw(rect, false);
-        EXPECT_EQ(Count(kPage, Drawn), Count(withOverhang, Drawn)) << PresentationMode();
-    }
 }
 
 TEST_F(SunTimesPlotTest, RepaintsLeaveTheDeviceContextAndHandlesAsFound) {
@@ -278,35 +236,6 @@ TEST_F(SunTimesPlotTest, PrinterPathRecordsAMetafileThatPlaysBack) {
         EXPECT_GT(canvas_.Count(color, 0, 0, page.right, page.bottom), 300);
     EXPECT_EQ(At(695, 300), kWhite);
     EXPECT_GT(Count({0, 1, 500, 37}, IsDark), 300);
-}
-
-// ZELMORA_PLOT_SHOTS=<folder>: saves the plot of each mode for this year as
-// a 24-bit mode_<n>.bmp.
-TEST_F(SunTimesPlotTest, PicturesOfEveryMode) {
-    const wchar_t* folder = _wgetenv(L"ZELMORA_PLOT_SHOTS");
-    if (folder == nullptr || folder[0] == L'\0') GTEST_SKIP() << "ZELMORA_PLOT_SHOTS not set";
-    ComputeShownDays(40.6883, 1, 1, 12, 31, CurrentUtcYear());
-    for (int mode : kModes) {
-        SetMode(mode);
-        Fill();
-        Draw();
-        wchar_t path[260];
-        FormatText(path, 260, L"%ls/mode_%d.bmp", folder, PresentationMode());
-        FILE* file = _wfopen(path, L"wb");
-        ASSERT_NE(file, nullptr);
-        const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-        const BITMAPFILEHEADER head{0x4d42, offset + 3 * kWidth * kHeight, 0, 0, offset};
-        const BITMAPINFOHEADER info{sizeof info, kWidth, kHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-        fwrite(&head, sizeof head, 1, file);
-        fwrite(&info, sizeof info, 1, file);
-        for (int y = kHeight - 1; y >= 0; --y)
-            for (int x = 0; x < kWidth; ++x) {
-                const COLORREF c = At(x, y);
-                const unsigned char bgr[3] = {GetBValue(c), GetGValue(c), GetRValue(c)};
-                fwrite(bgr, 1, 3, file);
-            }
-        EXPECT_EQ(fclose(file), 0);
-    }
 }
 
 } // namespace

@@ -7,63 +7,49 @@
 
 namespace {
 
-std::wstring LineAfter(StatusDots& dots, uint32_t tick, const wchar_t* text = L"") {
-    AdvanceStatusDots(dots, tick);
+// One reading of the tick count from the given dots.
+TEST(StatusDots, OnePointMorePerSecondFromOneToFiveAcrossTheWraps) {
+    const struct {
+        const char* what;
+        StatusDots before;
+        uint32_t tick;
+        int advanced, counter;
+        int64_t stamp;
+    } cases[] = {
+        {"the first reading always advances", kNoDotsYet, 5, 1, 1, 5},
+        {"within the second", {1, 5}, 1004, 0, 1, 5},
+        {"a second later", {1, 5}, 1005, 1, 2, 1005},
+        {"after five points, one", {5, 1005}, 2500, 1, 1, 2500},
+        {"a counter below one starts again", {-7, -1}, 0, 1, 1, 0},
+        {"a counter above five starts again", {42, 0}, 2000, 1, 1, 2000},
+        // Ticks are taken modulo ten days: 200 after the wrap is 600 ms later.
+        {"ten days: 600 ms",
+         {3, kDotsTickWrap - 400},
+         kDotsTickWrap + 200,
+         0,
+         3,
+         kDotsTickWrap - 400},
+        {"ten days: a second", {3, kDotsTickWrap - 400}, kDotsTickWrap + 600, 1, 4, 600},
+        // 0xFFFFFFFF reads as 838967295; a reading below the stamp is a wrap.
+        {"32 bits: before", {1, 838967000}, 0xFFFFFFFFu, 0, 1, 838967000},
+        {"32 bits: after", {1, 838967000}, 512, 1, 2, 512},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StatusDots dots = c.before;
+        EXPECT_EQ(AdvanceStatusDots(dots, c.tick), c.advanced);
+        EXPECT_EQ(dots.counter, c.counter);
+        EXPECT_EQ(dots.stamp, c.stamp);
+    }
+}
+
+TEST(StatusDots, TheLineIsTheTextAndItsPointsCutToFit) {
     wchar_t line[kStatusChars];
-    FormatStatusLine(line, kStatusChars, text, dots.counter);
-    return line;
-}
-
-TEST(StatusDots, OnePointMorePerSecondThenBackToOne) {
-    StatusDots dots = kNoDotsYet;
-    EXPECT_EQ(LineAfter(dots, 70000), L".");
-    EXPECT_EQ(LineAfter(dots, 70999), L".");
-    EXPECT_EQ(LineAfter(dots, 71000), L"..");
-    EXPECT_EQ(LineAfter(dots, 72500), L"...");
-    EXPECT_EQ(LineAfter(dots, 73500), L"....");
-    EXPECT_EQ(LineAfter(dots, 74500), L".....");
-    EXPECT_EQ(LineAfter(dots, 75500), L".");
-    EXPECT_EQ(LineAfter(dots, 76500, L"Computing"), L"Computing..");
-}
-
-TEST(StatusDots, ReportsWhetherTheCounterAdvanced) {
-    StatusDots dots = kNoDotsYet;
-    EXPECT_EQ(AdvanceStatusDots(dots, 5), 1); // the first reading always advances
-    EXPECT_EQ(dots.counter, 1);
-    EXPECT_EQ(dots.stamp, 5);
-    EXPECT_EQ(AdvanceStatusDots(dots, 1004), 0);
-    EXPECT_EQ(dots.stamp, 5);
-    EXPECT_EQ(AdvanceStatusDots(dots, 1005), 1);
-    EXPECT_EQ(dots.stamp, 1005);
-}
-
-TEST(StatusDots, TheTenDayWrapDoesNotStopThePoints) {
-    StatusDots dots = {3, kDotsTickWrap - 400};
-    // 864000200 is 200 after the wrap: only 600 ms passed.
-    EXPECT_EQ(AdvanceStatusDots(dots, kDotsTickWrap + 200), 0);
-    EXPECT_EQ(AdvanceStatusDots(dots, kDotsTickWrap + 600), 1);
-    EXPECT_EQ(dots.counter, 4);
-    EXPECT_EQ(dots.stamp, 600);
-    // The 32-bit tick count wraps too (0xFFFFFFFF reads as 838967295); a
-    // reading below the stamp counts as a wrap, so the points go on.
-    dots = {1, 838967000};
-    EXPECT_EQ(AdvanceStatusDots(dots, 0xFFFFFFFFu), 0);
-    EXPECT_EQ(AdvanceStatusDots(dots, 512), 1);
-    EXPECT_EQ(dots.stamp, 512);
-}
-
-TEST(StatusDots, CounterOutsideOneToFiveStartsAgain) {
-    StatusDots dots = {-7, -1};
-    AdvanceStatusDots(dots, 0);
-    EXPECT_EQ(dots.counter, 1);
-    dots = {42, 0};
-    AdvanceStatusDots(dots, 2000);
-    EXPECT_EQ(dots.counter, 1);
-}
-
-TEST(StatusDots, LongTextIsCutToTheLine) {
-    std::wstring text(kStatusChars - 3, L'x');
-    wchar_t line[kStatusChars];
+    EXPECT_EQ(FormatStatusLine(line, kStatusChars, L"Computing", 2), 11);
+    EXPECT_STREQ(line, L"Computing..");
+    FormatStatusLine(line, kStatusChars, L"", 9);
+    EXPECT_STREQ(line, L".");
+    const std::wstring text(kStatusChars - 3, L'x');
     EXPECT_EQ(FormatStatusLine(line, kStatusChars, text.c_str(), 2), kStatusChars - 1);
     EXPECT_EQ(FormatStatusLine(line, kStatusChars, text.c_str(), 5), -1);
     EXPECT_EQ(wcslen(line), static_cast<size_t>(kStatusChars - 1));

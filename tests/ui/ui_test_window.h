@@ -10,44 +10,33 @@ namespace uitest {
 
 // What the test window was sent.
 struct WindowLog {
-    int userMessages = 0;
-    int keyDowns = 0;
+    int userMessages = 0, keyDowns = 0;
     std::vector<int> commands;
 };
 inline WindowLog windowLog;
 
 inline LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_USER:
-        ++windowLog.userMessages;
-        return 0;
-    case WM_KEYDOWN:
-        ++windowLog.keyDowns;
-        return 0;
-    case WM_COMMAND:
-        windowLog.commands.push_back(LOWORD(wParam));
-        return 0;
-    }
+    windowLog.userMessages += message == WM_USER;
+    windowLog.keyDowns += message == WM_KEYDOWN;
+    if (message == WM_COMMAND) windowLog.commands.push_back(LOWORD(wParam));
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // Creates a hidden top-level window with the given client size.
 inline HWND CreateTestWindow(int clientWidth, int clientHeight) {
-    static ATOM atom = 0;
-    if (atom == 0) {
+    static const ATOM atom = [] {
         WNDCLASSEXW cls = {};
         cls.cbSize = sizeof cls;
         cls.lpfnWndProc = TestWindowProc;
         cls.hInstance = GetModuleHandleW(nullptr);
-        cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         cls.lpszClassName = L"ZelmoraUiTestWindow";
-        atom = RegisterClassExW(&cls);
-    }
+        return RegisterClassExW(&cls);
+    }();
     RECT frame = {0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
     windowLog = WindowLog{};
-    return CreateWindowExW(0, L"ZelmoraUiTestWindow", L"Zelmora", WS_OVERLAPPEDWINDOW, 40, 40,
+    return CreateWindowExW(0, MAKEINTATOM(atom), L"Zelmora", WS_OVERLAPPEDWINDOW, 40, 40,
                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
@@ -55,10 +44,8 @@ inline HWND CreateTestWindow(int clientWidth, int clientHeight) {
 // Removes every message waiting for this thread.
 inline void DrainMessages() {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) continue;
-        DispatchMessageW(&message);
-    }
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (message.message != WM_QUIT) DispatchMessageW(&message);
 }
 
 // A 32-bit top-down DIB section selected into a memory device context.
@@ -66,11 +53,7 @@ class PixelCanvas {
   public:
     PixelCanvas(int width, int height) : width_(width), height_(height) {
         BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
                                    nullptr, 0);
