@@ -1,14 +1,12 @@
 // The location selection dialog driven through its own controls while it
 // runs modally, and the selection dialog's "Locations" button that opens it.
-// A plain window stands in for the main window. Set ZELMORA_DIALOG_SHOW_MS
-// to keep each opening on the screen for a look (or a screenshot).
+// A plain window stands in for the main window.
 #include "locations/location_dialog.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cwchar>
 #include <functional>
 #include <string>
@@ -49,12 +47,6 @@ void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
     ASSERT_NE(dialog, nullptr);
-    if (const char* hold = std::getenv("ZELMORA_DIALOG_SHOW_MS")) {
-        MSG message;
-        for (DWORD until = GetTickCount() + std::atoi(hold); GetTickCount() < until; Sleep(10))
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&message);
-    }
     userActs(dialog);
     // A failed assertion that stopped the user early still leaves no dialog open.
     if (locationChoice.ready) SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
