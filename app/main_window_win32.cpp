@@ -67,11 +67,8 @@ LRESULT OnColorEdit(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND control = reinterpret_cast<HWND>(lParam);
     if (GetDlgCtrlID(control) != IDC_TEXT_VIEW)
         return DefWindowProcW(window, message, wParam, lParam);
-    HDC dc = reinterpret_cast<HDC>(wParam);
-    SetTextColor(dc, textColor);
-    SetBkColor(dc, windowColor);
-    SetDCBrushColor(dc, windowColor);
-    return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    return reinterpret_cast<LRESULT>(
+        UseColours(reinterpret_cast<HDC>(wParam), textColor, windowColor));
 }
 
 } // namespace

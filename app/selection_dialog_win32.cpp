@@ -18,6 +18,7 @@
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "support/error_report.h"
+#include "ui/win32_support.h"
 #include "suntimes/calendar.h"
 #include "suntimes/sun_times_series.h"
 #include "suntimes/time_zone_choice.h"
@@ -295,11 +296,8 @@ INT_PTR CALLBACK SelectionDialogProc(HWND dialog, UINT message, WPARAM wParam, L
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, textColor);
-        SetBkColor(dc, windowColor);
-        SetDCBrushColor(dc, windowColor);
-        return reinterpret_cast<INT_PTR>(GetStockObject(DC_BRUSH));
+        return reinterpret_cast<INT_PTR>(
+            UseColours(reinterpret_cast<HDC>(wParam), textColor, windowColor));
     }
     case WM_DESTROY:
         if (dialog == openDialog) openDialog = nullptr;

@@ -11,6 +11,7 @@
 #include "settings/window_positions.h"
 #include "support/bounded_format.h"
 #include "support/error_report.h"
+#include "ui/win32_support.h"
 
 namespace {
 
@@ -115,11 +116,8 @@ INT_PTR CALLBACK LocationDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, textColor);
-        SetBkColor(dc, windowColor);
-        SetDCBrushColor(dc, windowColor);
-        return reinterpret_cast<INT_PTR>(GetStockObject(DC_BRUSH));
+        return reinterpret_cast<INT_PTR>(
+            UseColours(reinterpret_cast<HDC>(wParam), textColor, windowColor));
     }
     }
     return FALSE;

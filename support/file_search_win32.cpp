@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "support/bounded_format.h"
+#include "support/file_system.h"
 
 int FileExists(const wchar_t* path) {
     if (path == nullptr || path[0] == L'\0') return 0;
@@ -18,9 +19,7 @@ int FileExists(const wchar_t* path) {
         unquoted[length] = L'\0';
         path = unquoted;
     }
-    DWORD attributes = GetFileAttributesW(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? -1 : 1;
+    return PathKindAt(path);
 }
 
 namespace {

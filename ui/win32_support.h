@@ -20,6 +20,11 @@ extern HCURSOR waitCursor;     // the system's IDC_WAIT
 // report when a font could not be made.
 int CreateFonts();
 
+// Sets a control's or a dialog's text and background colours (WM_CTLCOLOR*)
+// and returns the brush the handler hands back: the stock DC brush in the
+// background colour.
+HBRUSH UseColours(HDC dc, COLORREF text, COLORREF background);
+
 // ---- Message pump ----
 
 // The window whose accelerators the pump translates, and its table. Set once

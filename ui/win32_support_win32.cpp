@@ -113,3 +113,10 @@ void ShowStatusLine() {
     // The bar skips the redraw when it is handed the same buffer again.
     InvalidateRect(statusBarWindow, nullptr, FALSE);
 }
+
+HBRUSH UseColours(HDC dc, COLORREF text, COLORREF background) {
+    SetTextColor(dc, text);
+    SetBkColor(dc, background);
+    SetDCBrushColor(dc, background);
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
