@@ -70,6 +70,13 @@ void SetConnectionState(uint32_t state) {
     }
 }
 
+void EndProbeTest() {
+    uint32_t word = probeWord.load();
+    while (!probeWord.compare_exchange_weak(
+        word, Compose(GenerationOf(word) + 1, word & kStateMask, word & kAnsweredMask, 0))) {
+    }
+}
+
 uint32_t BeginProbeTest(int requests) {
     if (requests < 0) requests = 0;
     if (requests > kProbeAddressCount) requests = kProbeAddressCount;

@@ -30,6 +30,10 @@ int RequestsInFlight();
 // The current test's number.
 uint32_t ProbeGeneration();
 
+// Window thread: ends the current test without a new one (its requests were
+// closed): later reports of its requests are ignored; the state and the
+// answers counted stay.
+void EndProbeTest();
 // Window thread: sets the state word and ends the current test (later
 // reports of its requests are ignored). Counters start again at 0.
 void SetConnectionState(uint32_t state);

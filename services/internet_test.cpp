@@ -140,6 +140,7 @@ void SwitchTestOff() {
 
 void CloseInternetSession() {
     CloseConnectionRequests();
+    EndProbeTest();
 }
 
 void RequestInternetReset() {
