@@ -38,6 +38,8 @@ enum ResetOutcome {
 // running.
 bool StartResetProgram(const wchar_t* program, const wchar_t* commandLine,
                        const KeystrokeLines& keystrokes);
+// True while a reset program is being started or typed into.
+bool ResetProgramRunning();
 // The outcome of the last reset, once: kResetStarted or kResetFailed (with
 // its message in message[0..capacity)) the first time it is asked after the
 // reset ended, then kResetNone; kResetRunning while it runs.

@@ -23,6 +23,10 @@ bool StartResetProgram(const wchar_t*, const wchar_t*, const KeystrokeLines&) {
     return true;
 }
 
+bool ResetProgramRunning() {
+    return false;
+}
+
 ResetOutcome TakeResetOutcome(wchar_t* message, int capacity) {
     if (!resetEnded) return kResetNone;
     resetEnded = false;

@@ -234,11 +234,13 @@ bool RunTrialReset() {
 bool InternetTick(int event, uint64_t now) {
     if (event == kTickLogOn || event == kTickLogOnAndClear || event == kTickLogOff)
         if (!SwitchLogging(event)) return false;
-    if (IsTestDue(now, QuerySystemConnection().flags)) StartInternetTest();
+    // The reset check and the state logging look at the last test's
+    // result, before this tick starts the next test.
     if (CheckForReset(now) != kNoReset && !RunInternetReset())
         LogInternetRecord(L"Internet Reset Failed", nullptr);
     CollectResetOutcome();
     LogStateChange();
+    if (IsTestDue(now, QuerySystemConnection().flags)) StartInternetTest();
     switch (event) {
     case kTickLogError:
         LogInternetRecord(PendingError().title[0] != L'\0' ? PendingError().title : L"Error",

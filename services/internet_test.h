@@ -100,8 +100,10 @@ bool RunInternetReset();
 // but not logged.
 bool RunTrialReset();
 
-// One tick at `now` with an event. Returns false when logging was switched
-// on or off and the log could not be written.
+// One tick at `now` with an event: logging switched on or off (events 1, 2,
+// 8); the reset check with the reset's log line; the state logged when it
+// changed; a test started when one is due; the event's own log line.
+// Returns false when logging was switched and the log could not be written.
 bool InternetTick(int event, uint64_t now);
 // The last steps of the program: the LAN check when due, the reset check and
 // the state logging once more, then the requests and the session closed.

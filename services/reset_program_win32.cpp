@@ -124,8 +124,8 @@ bool RunReset() {
     SHELLEXECUTEINFOW run{};
     run.cbSize = sizeof run;
     // A console of its own for the program, no message box from the shell.
-    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_INVOKEIDLIST |
-                SEE_MASK_NO_CONSOLE | SEE_MASK_FLAG_NO_UI;
+    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_NO_CONSOLE |
+                SEE_MASK_FLAG_NO_UI;
     run.lpVerb = L"open";
     run.lpFile = path;
     run.lpParameters = job.parameters[0] != L'\0' ? job.parameters : nullptr;
@@ -172,6 +172,10 @@ bool StartResetProgram(const wchar_t* program, const wchar_t* commandLine,
         resetOutcome.store(kResetFailed);
     }
     return true;
+}
+
+bool ResetProgramRunning() {
+    return resetOutcome.load() == kResetRunning;
 }
 
 ResetOutcome TakeResetOutcome(wchar_t* message, int capacity) {
