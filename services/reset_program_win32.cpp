@@ -1,5 +1,5 @@
-// Running the internet reset program: it is located, started through the
-// shell with a console of its own, and the keystroke lines are typed into
+// Running the internet reset program: it is located, started with a
+// console of its own, and the keystroke lines are typed into
 // that console key by key. The waits that the typing needs (seconds for the
 // program to start and read) run on a worker thread of their own, so the
 // window stays responsive; the window thread collects the outcome on its
@@ -111,6 +111,50 @@ bool TypeKeystrokes(HANDLE process) {
     return true;
 }
 
+bool EndsInExe(const wchar_t* path) {
+    const size_t length = std::wcslen(path);
+    return length >= 4 && _wcsicmp(path + length - 4, L".exe") == 0;
+}
+
+// Starts the program in `folder` with a console of its own. A program file
+// starts directly with the command line "<path>" <parameters>; any other file
+// opens through the shell with its associated program. *process receives the
+// process when there is one.
+bool Launch(const wchar_t* path, const wchar_t* folder, HANDLE* process) {
+    if (EndsInExe(path)) {
+        static wchar_t commandLine[kInternetTextLength + kFilePathLength + 4];
+        const int capacity = kInternetTextLength + kFilePathLength + 4;
+        if (FormatText(commandLine, capacity,
+                       job.parameters[0] != L'\0' ? L"\"%ls\" %ls" : L"\"%ls\"", path,
+                       job.parameters) < 0)
+            return false;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOW;
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessW(path, commandLine, nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                            folder, &startup, &started))
+            return false;
+        CloseHandle(started.hThread);
+        *process = started.hProcess;
+        return true;
+    }
+    SHELLEXECUTEINFOW run{};
+    run.cbSize = sizeof run;
+    // A console of its own for the program, no message box from the shell.
+    run.fMask =
+        SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_NO_CONSOLE | SEE_MASK_FLAG_NO_UI;
+    run.lpVerb = L"open";
+    run.lpFile = path;
+    run.lpParameters = job.parameters[0] != L'\0' ? job.parameters : nullptr;
+    run.lpDirectory = folder;
+    run.nShow = SW_SHOW;
+    if (!ShellExecuteExW(&run)) return false;
+    *process = run.hProcess;
+    return true;
+}
+
 bool RunReset() {
     wchar_t path[kFilePathLength];
     if (!LocateProgram(job.program, path)) {
@@ -121,24 +165,15 @@ bool RunReset() {
     CopyText(folder, kFilePathLength, path);
     const bool hasFolder = FolderOfPath(folder);
 
-    SHELLEXECUTEINFOW run{};
-    run.cbSize = sizeof run;
-    // A console of its own for the program, no message box from the shell.
-    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_NO_CONSOLE |
-                SEE_MASK_FLAG_NO_UI;
-    run.lpVerb = L"open";
-    run.lpFile = path;
-    run.lpParameters = job.parameters[0] != L'\0' ? job.parameters : nullptr;
-    run.lpDirectory = hasFolder ? folder : nullptr;
-    run.nShow = SW_SHOW;
-    if (!ShellExecuteExW(&run)) {
+    HANDLE process = nullptr;
+    if (!Launch(path, hasFolder ? folder : nullptr, &process)) {
         FormatText(job.message, kErrorMessageLength, L"Execute Shell %ls Failed: \"%ls\"",
                    kResetProgramName, path);
         return false;
     }
     bool typed = true;
-    if (job.keystrokes.count > 0 && run.hProcess != nullptr) typed = TypeKeystrokes(run.hProcess);
-    if (run.hProcess != nullptr) CloseHandle(run.hProcess);
+    if (job.keystrokes.count > 0 && process != nullptr) typed = TypeKeystrokes(process);
+    if (process != nullptr) CloseHandle(process);
     return typed;
 }
 

@@ -25,8 +25,7 @@
 namespace {
 
 // Waits up to `ms` for `done`; true when it came.
-template <typename Condition>
-bool WaitFor(Condition done, int ms = 10000) {
+template <typename Condition> bool WaitFor(Condition done, int ms = 10000) {
     for (int waited = 0; waited < ms; waited += 10) {
         if (done()) return true;
         Sleep(10);
@@ -101,10 +100,22 @@ TEST_F(InternetRequestsTest, TheAddressesThatAnswerDecideTheState) {
     using B = ServerBehaviour;
     const AnswerCase cases[] = {
         {{B::kAnswer, B::kAnswerLate, B::kRefuse, B::kCloseMidAnswer, B::kRefuse},
-         kStateLanUpInternetUp, 3, L"Internet: Up (3)", 17, "Info,Up,Up (3)"},
-        {{B::kRefuse, B::kRefuse, B::kRefuse, B::kRefuse, B::kRefuse}, kStateLanUpInternetDown, 0,
-         L"Internet: Down", 16, "Info,Up,Down"},
-        {{B::kRefuse, B::kAnswer}, kStateLanUpInternetUp, 1, L"Internet: Up (1)", 17,
+         kStateLanUpInternetUp,
+         3,
+         L"Internet: Up (3)",
+         17,
+         "Info,Up,Up (3)"},
+        {{B::kRefuse, B::kRefuse, B::kRefuse, B::kRefuse, B::kRefuse},
+         kStateLanUpInternetDown,
+         0,
+         L"Internet: Down",
+         16,
+         "Info,Up,Down"},
+        {{B::kRefuse, B::kAnswer},
+         kStateLanUpInternetUp,
+         1,
+         L"Internet: Up (1)",
+         17,
          "Info,Up,Up (1)"},
         {{}, kStateLanUpInternetDown, 0, L"Internet: Down", 16, "Info,Up,Down"},
     };
@@ -117,8 +128,7 @@ TEST_F(InternetRequestsTest, TheAddressesThatAnswerDecideTheState) {
         ApplyInternetDefaults(); // state 17: LAN up, no test yet
         for (int i = 0; i < kInternetAddressCount; ++i)
             CopyText(internetSettings.addresses[i], kInternetTextLength,
-                     i < static_cast<int>(c.servers.size()) ? servers[i]->Address().c_str()
-                                                            : L"");
+                     i < static_cast<int>(c.servers.size()) ? servers[i]->Address().c_str() : L"");
         ASSERT_TRUE(InternetTick(kTickLogOn, now));
         ASSERT_TRUE(WaitFor([] { return RequestsInFlight() == 0; }));
         EXPECT_EQ(ConnectionState(), c.state);
@@ -128,8 +138,8 @@ TEST_F(InternetRequestsTest, TheAddressesThatAnswerDecideTheState) {
         EXPECT_STREQ(line.internetPart, c.shown);
         EXPECT_EQ(InternetButtonImage(ConnectionState()), c.image);
         ASSERT_TRUE(InternetTick(kTickPlain, now += 1000));
-        EXPECT_EQ(Records(), (std::vector<std::string>{"Type,LAN,Internet,Message",
-                                                       "Start,Up,?", c.logged}));
+        EXPECT_EQ(Records(),
+                  (std::vector<std::string>{"Type,LAN,Internet,Message", "Start,Up,?", c.logged}));
         now += 1000000;
     }
 }
@@ -178,9 +188,9 @@ TEST_F(InternetRequestsTest, ResetsAfterEachDownTime) {
         const uint64_t start = 5000000000ull;
         ASSERT_TRUE(InternetTick(kTickLogOn, start));
         ASSERT_TRUE(WaitFor([] { return RequestsInFlight() == 0; }));
-        for (uint64_t at : {start + 1000, start + 1000 + down - 1, start + 1000 + down,
-                            start + 1000 + 2 * down - 1, start + 1000 + 2 * down,
-                            start + 1001 + 2 * down}) {
+        for (uint64_t at :
+             {start + 1000, start + 1000 + down - 1, start + 1000 + down,
+              start + 1000 + 2 * down - 1, start + 1000 + 2 * down, start + 1001 + 2 * down}) {
             ASSERT_TRUE(InternetTick(kTickPlain, at));
             ASSERT_TRUE(WaitFor([] { return RequestsInFlight() == 0 && !ResetProgramRunning(); }));
         }
@@ -189,11 +199,17 @@ TEST_F(InternetRequestsTest, ResetsAfterEachDownTime) {
         for (int i = 0; i < setup.resets; ++i)
             expected.push_back("Internet Reset,Up,Down");
         EXPECT_EQ(Records(), expected);
-        const std::string recorded = folder.ReadText(L"reset.exe.record");
         int runs = 0;
-        for (size_t at = recorded.find("command: "); at != std::string::npos;
-             at = recorded.find("command: ", at + 1))
-            ++runs;
+        WaitFor(
+            [&] {
+                const std::string recorded = folder.ReadText(L"reset.exe.record");
+                runs = 0;
+                for (size_t at = recorded.find("command: "); at != std::string::npos;
+                     at = recorded.find("command: ", at + 1))
+                    ++runs;
+                return runs >= setup.resets;
+            },
+            5000);
         EXPECT_EQ(runs, setup.resets);
         EXPECT_FALSE(HasPendingError()) << PendingError().message;
     }

@@ -127,9 +127,8 @@ TEST_F(ResetProgramTest, TheProgramIsFoundByItsPathOrTheSearchPath) {
     GetEnvironmentVariableW(L"PATH", path, 32768);
     const std::wstring original = path;
     for (const LocateCase& c : cases) {
-        SetEnvironmentVariableW(L"PATH",
-                                c.onSearchPath ? (folder_ + L";" + original).c_str()
-                                               : original.c_str());
+        SetEnvironmentVariableW(L"PATH", c.onSearchPath ? (folder_ + L";" + original).c_str()
+                                                        : original.c_str());
         EXPECT_EQ(Run(c.name.c_str(), L"quit-now", L""), c.outcome) << Narrow(c.name);
         EXPECT_EQ(std::wstring(message), c.message);
     }

@@ -17,7 +17,8 @@ namespace {
 FILE* record = nullptr;
 
 void Write(const std::wstring& line) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(size > 0 ? size : 1), '\0');
     WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, &bytes[0], size, nullptr, nullptr);
     std::fprintf(record, "%s\n", bytes.c_str());
@@ -38,9 +39,9 @@ int wmain() {
     Write(std::wstring(L"folder: ") + folder);
     if (std::wcsstr(commandLine, L"quit-now") != nullptr) return 0;
 
-    HANDLE input = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                               nullptr);
+    HANDLE input =
+        CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     std::wstring line;
     while (input != INVALID_HANDLE_VALUE && WaitForSingleObject(input, 10000) == WAIT_OBJECT_0) {
         INPUT_RECORD event;
