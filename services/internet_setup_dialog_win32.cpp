@@ -28,8 +28,8 @@ const ResetExample kExamples[2] = {
 const int kAddressEdits[kInternetAddressCount] = {IDC_NET_URL1, IDC_NET_URL2, IDC_NET_URL3,
                                                   IDC_NET_URL4, IDC_NET_URL5};
 
-// Without a remembered place: at the owner's right edge, level with its top.
-enum { kPlaceAtRightEdge = -2, kPlaceLevelWithTop = 0 };
+// Without a remembered place: over the owner, this far from its top left.
+enum { kPlaceFromLeft = 60, kPlaceFromTop = 60 };
 
 // The example that the example button loads next (0 or 1), for the run.
 int nextExample = 0;
@@ -153,8 +153,8 @@ void OnCommand(HWND dialog, int control, int notification) {
 INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        PlaceWindow(GetWindow(dialog, GW_OWNER), dialog, kPositionInternetSetup, kPlaceAtRightEdge,
-                    kPlaceLevelWithTop);
+        PlaceWindow(GetWindow(dialog, GW_OWNER), dialog, kPositionInternetSetup, kPlaceFromLeft,
+                    kPlaceFromTop);
         for (int control = IDC_NET_PROGRAM; control <= IDC_NET_URL5; ++control)
             SendDlgItemMessageW(dialog, control, EM_SETLIMITTEXT, kInternetTextLength - 1, 0);
         SendDlgItemMessageW(dialog, IDC_NET_INTERVAL_SPIN, UDM_SETRANGE32, kTestIntervalMinSeconds,
