@@ -3,6 +3,7 @@
 
 #include "app/bars.h"
 #include "app/file_commands.h"
+#include "app/internet_commands.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/selection_dialog.h"
@@ -116,6 +117,7 @@ void RefreshChecks() {
 }
 
 LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (DispatchInternetCommand(window, LOWORD(wParam))) return 0;
     switch (LOWORD(wParam)) {
     case IDM_ABOUT:
         ShowAboutBox(window);

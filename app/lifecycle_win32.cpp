@@ -4,6 +4,7 @@
 #include "app/bars.h"
 #include "app/batch_actions.h"
 #include "app/commands.h"
+#include "app/internet_commands.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/repaint.h"
@@ -54,11 +55,13 @@ LRESULT OnCreateMainWindow(HWND window) {
     // The settings file beside the program, then the command line.
     InstallBatchActions();
     FormSettingsPath(programDir, settingsPath, MAX_PATH);
+    PrepareInternetTest();
     LoadSettingsAtStartUp(settingsPath);
     PumpMessages(10);
     RunCommandLine(commandLine);
     RefreshChecks();
     if (statusBarOn == 1) SetTimer(window, kTimerStatusBar, kTimerPeriod, nullptr);
+    StartInternetTestAtStartUp(window);
     SetTimer(window, kTimerInternetTest, kTimerPeriod, nullptr);
     PumpMessages(10);
 
@@ -82,7 +85,7 @@ void OnDestroyMainWindow(HWND window) {
     StorePosition(window, kPositionMainWindow);
     RecordToolbarRects();
     SaveSettingsAtExit(settingsPath);
-    // The error log and the internet test are closed here too.
+    EndInternetTestAtExit();
     ClearTimeZoneCatalogue();
     ForgetTextView();
     mainWindow = nullptr;

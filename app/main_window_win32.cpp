@@ -2,6 +2,7 @@
 
 #include "app/bars.h"
 #include "app/commands.h"
+#include "app/internet_commands.h"
 #include "app/lifecycle.h"
 #include "app/plot_mouse.h"
 #include "app/repaint.h"
@@ -24,11 +25,12 @@ wchar_t windowTitle[100] = L"Zelmora";
 enum { kNoCommand = 0 };
 
 // Every command clears a waiting error message first, but for the
-// notifications of the text view and static controls and the two
-// identifiers that name no command.
+// notifications of the text view and static controls, the two identifiers
+// that name no command, and the internet test's notices of a reset (whose
+// error must still be shown).
 bool ClearsPendingError(int id) {
     return id != kNoCommand && id != IDM_TEMPLATE_EXIT && id != IDC_TEXT_VIEW &&
-           id != IDC_STATIC_CONTROL;
+           id != IDC_STATIC_CONTROL && !KeepsPendingError(id);
 }
 
 // The main window's rectangle, as the user left it.
@@ -54,9 +56,7 @@ LRESULT OnTimer(HWND window, WPARAM timer) {
         RefreshStatusBar();
         break;
     case kTimerInternetTest:
-        // The internet connection test runs one step here once it is part of
-        // the program; until then the status bar is refreshed as on an idle tick.
-        RefreshStatusBar();
+        OnInternetTestTimer(window);
         break;
     }
     (void)window;

@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "settings/program_options.h"
 #include "suntimes/sun_times_series.h"
+#include "support/error_log.h"
 #include "ui/web_site.h"
 
 #include "app/program_state.h"
@@ -152,6 +153,7 @@ void RefreshMenuChecks(HWND window) {
     if (bar == nullptr) return;
     Check(bar, IDM_STATUS_BAR, statusBarOn > 0);
     Check(bar, IDM_AMPM, (dateTimeFormat & kDateTimeTwelveHour) != 0);
+    Check(bar, IDM_ERROR_LOGGING, logRequestedState > kLogOff);
     Check(bar, IDM_MODE_TIMES, sunTimesSeries.showLengths == 0);
     Check(bar, IDM_MODE_LENGTHS, sunTimesSeries.showLengths == kShowLengths);
     Check(bar, IDM_DISPLAY_TABLE, plotView == kViewTable);

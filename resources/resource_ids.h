@@ -102,6 +102,29 @@
 #define IDC_LOC_LATITUDE 8304  // read-only: the latitude picked
 #define IDC_LOC_LONGITUDE 8305 // read-only: the longitude picked
 
+// Commands of the internet test (not on a menu): a reset by this program itself
+#define IDM_INTERNET_SELF_RESET 8127
+
+// Controls of the internet test setup dialog (template IDD_INTERNET_SETUP)
+#define IDC_NET_DONE 8104           // takes the times, starts a test, closes
+#define IDC_NET_TEST 8108           // check box: "Test for Internet Connected"
+#define IDC_NET_DOWN_TEST 8109      // check box: "Test for Internet Down"
+#define IDC_NET_INTERVAL 8111       // edit: test interval in seconds
+#define IDC_NET_INTERVAL_SPIN 8112  // its up-down control, 30 to 120
+#define IDC_NET_DEFAULTS 8114       // "Default URLs and Settings"
+#define IDC_NET_DOWN_TIME 8115      // edit: down time in minutes
+#define IDC_NET_DOWN_TIME_SPIN 8116 // its up-down control, 5 to 60
+#define IDC_NET_PROGRAM 8117        // edit: reset program
+#define IDC_NET_COMMAND_LINE 8118   // edit: its command line
+#define IDC_NET_KEYSTROKES 8119     // edit: keystrokes typed into it
+#define IDC_NET_URL1 8120           // edits of the test addresses 1 to 5
+#define IDC_NET_URL2 8121
+#define IDC_NET_URL3 8122
+#define IDC_NET_URL4 8123
+#define IDC_NET_URL5 8124
+#define IDC_NET_EXAMPLE 8125        // loads reset example 1 or 2
+#define IDC_NET_TEST_RESET 8126     // runs a reset now
+
 // Rebar bands
 #define IDB_BAND_FILE 9401
 #define IDB_BAND_HELP 9402

@@ -3,17 +3,18 @@
 #include "datetime/date_time_format.h"
 #include "settings/display_positions_section.h"
 #include "settings/options_section.h"
+#include "services/internet_section.h"
+#include "support/error_log.h"
 #include "suntimes/sun_times_section.h"
 
-// [INTERNET], [LOG_ERRORS] and [HELP] join here when the internet test, the
-// error log and the help window bring their handlers, parsers and writers.
+// [HELP] joins here when the help window brings its handler, parser and writer.
 const SettingsSectionEntry kSettingsSections[kSectionCount] = {
     {&optionsSectionActive, ReadOptionsSectionLine, ParseOptionsCommand, WriteOptionsSection},
     {&displayPositionsSectionActive, ReadPositionsSectionLine, ParsePositionCommand,
      WritePositionsSection},
     {&dateTimeSectionActive, ReadDateTimeSectionLine, ParseDateTimeCommand, WriteDateTimeSection},
-    {nullptr, nullptr, nullptr, nullptr}, // [INTERNET]
-    {nullptr, nullptr, nullptr, nullptr}, // [LOG_ERRORS]
+    {&internetSectionActive, ReadInternetSectionLine, ParseInternetCommand, WriteInternetSection},
+    {&logErrorsSectionActive, ReadLogSectionLine, ParseLogCommand, WriteLogSection},
     {&sunTimesSectionActive, ReadSunTimesSectionLine, ParseSunTimesCommand, WriteSunTimesSection},
     {nullptr, nullptr, nullptr, nullptr}, // [HELP]
 };

@@ -74,6 +74,9 @@ TEST_F(SettingsFileTest, TheFileHoldsEverySectionInOrder) {
                               "\\[DISPLAY_POSITIONS\\]\n//Order is Left, Top, Right, Bottom\n"
                               "Pos0=75, 75, 775, 625\nPos15=500, 160, 900, 625\n\n"
                               "\\[DATETIME\\]\nDT24\n\n"
+                              "\\[INTERNET\\]\nIT=\\d+\n(IT|ITO)\nIDT=\\d+\n(IDT|IDTO)\n"
+                              "((IDP|IDC|IDK|EU[1-5])=.*\n){8}\n"
+                              "\\[LOG_ERRORS\\]\n(EL|ELO)\n\n"
                               "\\[SUNTIMES\\]\nLatitude=51\\.4779\nLongitude=-0\\.0015\n"
                               "Timezone=\"GMT Standard Time\"\n\n");
     const std::string text = folder.ReadText(L"Zelmora.ini");
