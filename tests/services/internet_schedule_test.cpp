@@ -48,25 +48,26 @@ TEST_F(InternetScheduleTest, ATestIsDueAtStartAfterEachIntervalAndOnALanChange) 
     for (uint64_t start : kStarts) {
         internetSchedule = InternetSchedule{true, 0, -1, false, 0, false, kStateNothingKnown};
         const uint64_t interval = Scaled(kDefaultTestIntervalMs);
+        const uint64_t step = interval / 10; // a few ticks, whatever the test divisor
         struct {
             uint64_t at;
             int flags;
             bool due;
         } ticks[] = {
             {start, 5, true},
-            {start + 1000, 5, false},
+            {start + step, 5, false},
             {start + interval - 1, 5, false},
             {start + interval, 5, true},
-            {start + interval + 1000, 5, false},
-            {start + interval + 2000, 1, true}, // the LAN changed
-            {start + interval + 3000, 1, false},
-            {start + 2 * interval + 1999, 1, false},
-            {start + 2 * interval + 2000, 1, true},
+            {start + interval + step, 5, false},
+            {start + interval + 2 * step, 1, true}, // the LAN changed
+            {start + interval + 3 * step, 1, false},
+            {start + 2 * interval + 2 * step - 1, 1, false},
+            {start + 2 * interval + 2 * step, 1, true},
         };
         for (const auto& t : ticks)
             EXPECT_EQ(IsTestDue(t.at, t.flags), t.due) << start << " +" << t.at - start;
         TestAtNextTick();
-        EXPECT_TRUE(IsTestDue(start + 2 * interval + 3000, 1));
+        EXPECT_TRUE(IsTestDue(start + 2 * interval + 3 * step, 1));
     }
 }
 

@@ -86,9 +86,7 @@ class ResetProgramTest : public ::testing::Test {
 // Each blank-separated word is typed as one line; a quoted token keeps its
 // blank; escapes become their characters; every line ends in a carriage
 // return with its scan code.
-// Disabled in the suite: run by ctest its typing never ends (the worker
-// stays in the console steps), while the same binary run directly passes.
-TEST_F(ResetProgramTest, DISABLED_KeystrokesAreTypedLineByLine) {
+TEST_F(ResetProgramTest, KeystrokesAreTypedLineByLine) {
     ASSERT_EQ(Run(program.c_str(), L"\"first arg\" second&third",
                   L"admin \"pass word\" say\\\"hi\\\" tab\\tx exit"),
               kResetStarted)
