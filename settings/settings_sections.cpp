@@ -1,6 +1,7 @@
 #include "settings/settings_sections.h"
 
 #include "datetime/date_time_format.h"
+#include "services/help_section.h"
 #include "settings/display_positions_section.h"
 #include "settings/options_section.h"
 #include "suntimes/sun_times_section.h"
@@ -15,7 +16,7 @@ const SettingsSectionEntry kSettingsSections[kSectionCount] = {
     {nullptr, nullptr, nullptr, nullptr}, // [INTERNET]
     {nullptr, nullptr, nullptr, nullptr}, // [LOG_ERRORS]
     {&sunTimesSectionActive, ReadSunTimesSectionLine, ParseSunTimesCommand, WriteSunTimesSection},
-    {nullptr, nullptr, nullptr, nullptr}, // [HELP]
+    {&helpSectionActive, ReadHelpSectionLine, ParseHelpCommand, WriteHelpSection},
 };
 
 const SettingsSection kCommandParserOrder[kSectionCount] = {

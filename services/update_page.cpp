@@ -1,0 +1,42 @@
+#include "services/update_page.h"
+
+#include <cwchar>
+
+namespace {
+
+bool IsLineWhite(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+}
+
+// One line of up to kUpdateLineLength - 1 bytes, each widened as it is.
+bool ReadPageLine(FILE* page, wchar_t* line) {
+    int length = 0;
+    int c = EOF;
+    while (length < kUpdateLineLength - 1 && (c = std::fgetc(page)) != EOF) {
+        line[length++] = static_cast<wchar_t>(static_cast<unsigned char>(c));
+        if (c == '\n') break;
+    }
+    line[length] = L'\0';
+    return length > 0;
+}
+
+void CutLineEnd(wchar_t* line) {
+    line[std::wcscspn(line, L"\r\n")] = L'\0';
+}
+
+} // namespace
+
+const wchar_t* FindKeyInPage(FILE* page, const wchar_t* key, wchar_t* line,
+                             const std::atomic<int>* closing) {
+    if (page == nullptr || key == nullptr || line == nullptr) return nullptr;
+    while (closing == nullptr || closing->load() == 0) {
+        if (!ReadPageLine(page, line)) return nullptr;
+        wchar_t* text = line;
+        while (IsLineWhite(*text))
+            ++text;
+        CutLineEnd(text);
+        const wchar_t* found = std::wcsstr(text, key);
+        if (found != nullptr) return found;
+    }
+    return nullptr;
+}
