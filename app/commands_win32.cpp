@@ -3,6 +3,8 @@
 
 #include "app/bars.h"
 #include "app/file_commands.h"
+#include "app/help_commands.h"
+#include "app/update_commands.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/selection_dialog.h"
@@ -116,12 +118,18 @@ void RefreshChecks() {
 }
 
 LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The help topics, and the web site or the downloaded program update.
+    if (ShowHelpForCommand(window, LOWORD(wParam)) || RunWebSiteCommand(window, LOWORD(wParam))) {
+        RefreshStatusBar();
+        return 0;
+    }
     switch (LOWORD(wParam)) {
     case IDM_ABOUT:
         ShowAboutBox(window);
         break;
     case IDM_EXIT:
-        DestroyWindow(window);
+        // Through WM_CLOSE, which waits for the update check's thread.
+        SendMessageW(window, WM_CLOSE, 0, 0);
         return 0;
     case IDM_STATUS_BAR:
         ToggleStatusBar(window);

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "services/update_release.h"
+
 namespace {
 
 bool IsLineWhite(wchar_t c) {
@@ -39,4 +41,21 @@ const wchar_t* FindKeyInPage(FILE* page, const wchar_t* key, wchar_t* line,
         if (found != nullptr) return found;
     }
     return nullptr;
+}
+
+bool FindNewestRelease(FILE* page, const wchar_t* key, wchar_t* line,
+                       const std::atomic<int>* closing, ReleaseVersion* newest) {
+    if (key == nullptr || key[0] == L'\0' || newest == nullptr) return false;
+    const size_t keyLength = std::wcslen(key);
+    bool found = false;
+    const wchar_t* at = nullptr;
+    while ((at = FindKeyInPage(page, key, line, closing)) != nullptr) {
+        for (; at != nullptr; at = std::wcsstr(at + keyLength, key)) {
+            ReleaseVersion version{};
+            if (!ReadReleaseVersion(at + keyLength, &version)) continue;
+            if (!found || IsNewerRelease(version, *newest)) *newest = version;
+            found = true;
+        }
+    }
+    return found && (closing == nullptr || closing->load() == 0);
 }

@@ -14,3 +14,12 @@ enum { kUpdateLineLength = 8196 }; // a page line as read, terminator included
 // is set.
 const wchar_t* FindKeyInPage(FILE* page, const wchar_t* key, wchar_t* line,
                              const std::atomic<int>* closing);
+
+struct ReleaseVersion;
+
+// Reads the whole page for `key` followed by a release version
+// ("Zelmora_V" then "2-67"), every occurrence on every line, and sets
+// *newest to the latest of them. False when none holds a version or when
+// `closing` is set.
+bool FindNewestRelease(FILE* page, const wchar_t* key, wchar_t* line,
+                       const std::atomic<int>* closing, ReleaseVersion* newest);
