@@ -27,8 +27,10 @@
 
 namespace {
 
-// Without a remembered rectangle: at the owner's right edge, 160 pixels below its top.
-enum { kPlaceAtRightEdge = -2, kPlaceBelowTop = 160 };
+// Without a remembered rectangle: 660 by 465 pixels at the owner's right
+// edge, 160 pixels below its top, moved left and up as far as it takes to
+// be on the screen.
+enum { kDefaultWidth = 660, kDefaultHeight = 465, kBelowOwnerTop = 160 };
 enum { kButtonWidth = 60, kButtonHeight = 26, kGap = 6, kMargin = 5 };
 // Room for the search box's list below its edit line.
 enum { kDropDownHeight = 220 };
@@ -301,10 +303,26 @@ void CloseHelpWindow() {
     DestroyWindow(helpWindow);
 }
 
+void RememberDefaultRect(HWND owner) {
+    PositionRect& entry = windowPositions[kPositionHelpWindow];
+    if (!IsPositionEmpty(entry)) return;
+    RECT ownerRect{0, 0, 0, 0};
+    if (owner != nullptr) GetWindowRect(owner, &ownerRect);
+    const int screenWidth = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    int left = ownerRect.right, top = ownerRect.top + kBelowOwnerTop;
+    if (left + kDefaultWidth > screenWidth) left = screenWidth - kDefaultWidth;
+    if (top + kDefaultHeight > screenHeight) top = screenHeight - kDefaultHeight;
+    if (left < 0) left = 0;
+    if (top < 0) top = 0;
+    entry = RememberedRect(left, top, left + kDefaultWidth, top + kDefaultHeight);
+}
+
 BOOL InitHelpWindow(HWND window, HWND owner) {
     helpWindow = window;
     findAgain = 0;
-    PlaceWindow(owner, window, kPositionHelpWindow, kPlaceAtRightEdge, kPlaceBelowTop);
+    RememberDefaultRect(owner);
+    PlaceWindow(owner, window, kPositionHelpWindow, 0, 0);
     SetMenu(window, BuildHelpMenu());
     CreateOrPlaceControls(helpTable, window, nullptr, nullptr);
     GiveSearchListRoom();

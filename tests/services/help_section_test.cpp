@@ -11,6 +11,7 @@
 #include "settings/command_runner.h"
 #include "settings/settings_file.h"
 #include "settings/settings_test_state.h"
+#include "support/file_system.h"
 #include "support/test_files.h"
 
 namespace {
@@ -41,9 +42,14 @@ TEST_F(HelpSectionTest, TheHistorySurvivesTheSettingsFileWhateverItsTextsHold) {
     };
     for (const std::wstring& text : texts)
         AddSearchText(text.c_str());
+    // The section as the settings file holds it (the whole file's writer
+    // is tested with the settings file).
     const std::wstring path = folder.Path(L"Zelmora.ini");
-    ASSERT_TRUE(WriteSettingsFile(path.c_str()));
-    const std::string written = folder.ReadText(L"Zelmora.ini");
+    FILE* file = OpenFileAt(path.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    WriteHelpSection(file);
+    fclose(file);
+    const std::string written = "\n" + folder.ReadText(L"Zelmora.ini");
     EXPECT_NE(written.find("\n[HELP]\nSRCH=sunrise\nSRCH=\"dawn; dusk\"\n"), std::string::npos)
         << written;
 

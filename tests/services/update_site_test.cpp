@@ -11,6 +11,7 @@
 #include "settings/options_section.h"
 #include "settings/settings_file.h"
 #include "settings/settings_test_state.h"
+#include "support/file_system.h"
 #include "support/test_files.h"
 #include "ui/web_site.h"
 
@@ -72,7 +73,10 @@ TEST_F(UpdateSiteTest, IsWrittenAfterTheStatusBarOptionAndReadBack) {
     for (const wchar_t* site : {L"127.0.0.1:8080", L"OFF"}) {
         std::wstring command = std::wstring(L"UPDATESITE=") + site;
         ASSERT_EQ(RunCommands(command.c_str(), nullptr), 0);
-        ASSERT_TRUE(WriteSettingsFile(path.c_str()));
+        FILE* file = OpenFileAt(path.c_str(), "w");
+        ASSERT_NE(file, nullptr);
+        WriteOptionsSection(file);
+        fclose(file);
         const std::string text = folder.ReadText(L"Zelmora.ini");
         const std::string expected =
             "[OPTIONS]\nSD\nUPDATESITE=" + std::string(site, site + std::wcslen(site)) + "\n\n";
