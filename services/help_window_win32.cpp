@@ -3,25 +3,22 @@
 #include "services/help_window.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <cwchar>
 #include <memory>
 #include <new>
 
 #include "app/program_info.h"
-#include "presentation/print.h"
 #include "resources/resource_ids.h"
 #include "services/help_search.h"
 #include "services/help_text.h"
+#include "services/help_text_output.h"
 #include "services/search_history.h"
 #include "services/search_history_dialog.h"
 #include "settings/window_placement.h"
 #include "settings/window_positions.h"
 #include "support/bounded_format.h"
 #include "support/error_report.h"
-#include "support/file_system.h"
-#include "support/utf8_text.h"
 #include "ui/win32_cwinex.h"
 #include "ui/win32_support.h"
 
@@ -39,75 +36,35 @@ const UINT_PTR kSearchBoxSubclass = 1;
 const DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 const PositionCodeValue kBottomRow = PositionCode(kRuleBase, kFractionWhole, -34);
 
+// One control of the table, not yet created.
+ControlEntry Control(const wchar_t* className, const wchar_t* text, int id, PositionCodeValue x,
+                     PositionCodeValue y, PositionCodeValue width, PositionCodeValue height,
+                     DWORD style, HFONT* font = nullptr) {
+    return {className, text, id, x,       y,       width,       height,
+            style,     font, 0,  nullptr, nullptr, {0, 0, 0, 0}};
+}
+
 // The text fills the window above one row: "Find <", the search box,
 // "Find >" and "Done".
 ControlEntry helpControls[] = {
-    {L"Edit",
-     L"",
-     IDC_HELP_TEXT,
-     kMargin,
-     kMargin,
-     PositionCode(kRuleBase, kFractionWhole, -2 * kMargin),
-     PositionCode(kRuleBase, kFractionWhole, -45),
-     WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_NOHIDESEL |
-         ES_AUTOVSCROLL,
-     &smallFixedFont,
-     0,
-     nullptr,
-     nullptr,
-     {0, 0, 0, 0}},
-    {L"Button",
-     L"Find <",
-     IDC_HELP_FIND_PREVIOUS,
-     kMargin,
-     kBottomRow,
-     kButtonWidth,
-     kButtonHeight,
-     kButtonStyle,
-     nullptr,
-     0,
-     nullptr,
-     nullptr,
-     {0, 0, 0, 0}},
-    {L"ComboBox",
-     L"",
-     IDC_HELP_SEARCH,
-     ReferenceCode(kRefEnd, 1, kGap),
-     ReferenceCode(kRefStart, 1, 2),
-     PositionCode(kRuleBase, kFractionWhole, -(2 * kMargin + 3 * kButtonWidth + 3 * kGap + 2)),
-     kButtonHeight,
-     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-     nullptr,
-     0,
-     nullptr,
-     nullptr,
-     {0, 0, 0, 0}},
-    {L"Button",
-     L"Find >",
-     IDC_HELP_FIND_NEXT,
-     ReferenceCode(kRefEnd, 2, kGap),
-     kBottomRow,
-     kButtonWidth,
-     kButtonHeight,
-     kButtonStyle,
-     nullptr,
-     0,
-     nullptr,
-     nullptr,
-     {0, 0, 0, 0}},
-    {L"Button",
-     L"Done",
-     IDC_HELP_DONE,
-     ReferenceCode(kRefEnd, 3, kGap),
-     kBottomRow,
-     kButtonWidth,
-     kButtonHeight,
-     kButtonStyle,
-     nullptr,
-     0,
-     nullptr,
-     nullptr,
-     {0, 0, 0, 0}},
+    Control(L"Edit", L"", IDC_HELP_TEXT, kMargin, kMargin,
+            PositionCode(kRuleBase, kFractionWhole, -2 * kMargin),
+            PositionCode(kRuleBase, kFractionWhole, -45),
+            WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                ES_NOHIDESEL | ES_AUTOVSCROLL,
+            &smallFixedFont),
+    Control(L"Button", L"Find <", IDC_HELP_FIND_PREVIOUS, kMargin, kBottomRow, kButtonWidth,
+            kButtonHeight, kButtonStyle),
+    Control(
+        L"ComboBox", L"", IDC_HELP_SEARCH, ReferenceCode(kRefEnd, 1, kGap),
+        ReferenceCode(kRefStart, 1, 2),
+        PositionCode(kRuleBase, kFractionWhole, -(2 * kMargin + 3 * kButtonWidth + 3 * kGap + 2)),
+        kButtonHeight,
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL),
+    Control(L"Button", L"Find >", IDC_HELP_FIND_NEXT, ReferenceCode(kRefEnd, 2, kGap), kBottomRow,
+            kButtonWidth, kButtonHeight, kButtonStyle),
+    Control(L"Button", L"Done", IDC_HELP_DONE, ReferenceCode(kRefEnd, 3, kGap), kBottomRow,
+            kButtonWidth, kButtonHeight, kButtonStyle),
 };
 ControlTable helpTable{helpControls, sizeof helpControls / sizeof helpControls[0],
                        &helpHandoverFont, nullptr};
@@ -120,24 +77,22 @@ int findAgain = 0;
 // Set while the window itself fills the search box, whose notifications
 // are then not the user's.
 bool fillingSearchBox = false;
-// The help text's file as Save As chose it last; emptied when writing failed.
-wchar_t savedHelpPath[MAX_PATH] = L"";
 
-HWND Control(int id) {
+HWND ControlWindow(int id) {
     return helpWindow != nullptr ? GetDlgItem(helpWindow, id) : nullptr;
 }
 
 HWND SearchBoxEdit() {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    HWND box = Control(IDC_HELP_SEARCH);
+    HWND box = ControlWindow(IDC_HELP_SEARCH);
     return box != nullptr && GetComboBoxInfo(box, &info) ? info.hwndItem : nullptr;
 }
 
 // The layout gives the search box the height of its edit line; the list
 // below it needs room of its own.
 void GiveSearchListRoom() {
-    HWND box = Control(IDC_HELP_SEARCH);
+    HWND box = ControlWindow(IDC_HELP_SEARCH);
     if (box == nullptr) return;
     RECT r;
     GetWindowRect(box, &r);
@@ -146,7 +101,7 @@ void GiveSearchListRoom() {
 }
 
 void SetSearchBoxText(const wchar_t* text) {
-    HWND box = Control(IDC_HELP_SEARCH);
+    HWND box = ControlWindow(IDC_HELP_SEARCH);
     if (box == nullptr) return;
     fillingSearchBox = true;
     SetWindowTextW(box, text);
@@ -157,7 +112,7 @@ void SetSearchBoxText(const wchar_t* text) {
 
 // The history, oldest at the top, and `text` in the edit line.
 void RefillSearchBox(const wchar_t* text) {
-    HWND box = Control(IDC_HELP_SEARCH);
+    HWND box = ControlWindow(IDC_HELP_SEARCH);
     if (box == nullptr) return;
     fillingSearchBox = true;
     SendMessageW(box, CB_RESETCONTENT, 0, 0);
@@ -171,7 +126,7 @@ std::unique_ptr<wchar_t[]> SearchBoxText() {
     std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[kSearchTextLength]);
     if (text) {
         text[0] = L'\0';
-        GetWindowTextW(Control(IDC_HELP_SEARCH), text.get(), kSearchTextLength);
+        GetWindowTextW(ControlWindow(IDC_HELP_SEARCH), text.get(), kSearchTextLength);
     }
     return text;
 }
@@ -187,7 +142,7 @@ int ReadTextLine(int index, wchar_t* buffer, int capacity, void* context) {
 
 // Finds `heading`, or the search box's text (which then enters the history).
 bool Find(SearchDirection direction, const wchar_t* heading) {
-    HWND edit = Control(IDC_HELP_TEXT);
+    HWND edit = ControlWindow(IDC_HELP_TEXT);
     if (edit == nullptr) return false;
     std::unique_ptr<wchar_t[]> boxText;
     const wchar_t* text = heading;
@@ -229,7 +184,7 @@ bool Find(SearchDirection direction, const wchar_t* heading) {
 
 // Scrolls the first line that holds `heading` to the top of the text.
 void ScrollToHeading(const wchar_t* heading) {
-    HWND edit = Control(IDC_HELP_TEXT);
+    HWND edit = ControlWindow(IDC_HELP_TEXT);
     std::unique_ptr<wchar_t[]> line(new (std::nothrow) wchar_t[kSearchLineLength]);
     if (edit == nullptr || !line) return;
     const int count = static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
@@ -291,7 +246,7 @@ HMENU BuildHelpMenu() {
 bool FillHelpText() {
     std::unique_ptr<wchar_t[]> text(JoinHelpText());
     if (!text) return false;
-    HWND edit = Control(IDC_HELP_TEXT);
+    HWND edit = ControlWindow(IDC_HELP_TEXT);
     SendMessageW(edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     SetWindowTextW(edit, text.get());
     return true;
@@ -330,7 +285,7 @@ BOOL InitHelpWindow(HWND window, HWND owner) {
         DestroyWindow(window);
         return FALSE;
     }
-    SendMessageW(Control(IDC_HELP_SEARCH), CB_LIMITTEXT, kSearchTextLength - 1, 0);
+    SendMessageW(ControlWindow(IDC_HELP_SEARCH), CB_LIMITTEXT, kSearchTextLength - 1, 0);
     HWND searchEdit = SearchBoxEdit();
     if (searchEdit != nullptr) SetWindowSubclass(searchEdit, SearchBoxProc, kSearchBoxSubclass, 0);
     const wchar_t* current = SearchHistoryEntry(CurrentSearchEntry());
@@ -338,55 +293,9 @@ BOOL InitHelpWindow(HWND window, HWND owner) {
     wchar_t title[64];
     FormatText(title, 64, L"Help - %ls", kProgramName);
     SetWindowTextW(window, title);
-    SetFocus(Control(IDC_HELP_SEARCH));
+    SetFocus(ControlWindow(IDC_HELP_SEARCH));
     helpReady = true;
     return FALSE; // the focus is set
-}
-
-void SaveHelpText(HWND window) {
-    OPENFILENAMEW dialog{};
-    wchar_t path[MAX_PATH];
-    CopyText(path, MAX_PATH, savedHelpPath[0] != L'\0' ? savedHelpPath : L"Zelmora_Help.txt");
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window;
-    dialog.lpstrFilter = L"Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0";
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = L"Save As Help File";
-    dialog.lpstrDefExt = L"txt";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_LONGNAMES | OFN_EXPLORER;
-    if (!GetSaveFileNameW(&dialog)) return;
-    CopyText(savedHelpPath, MAX_PATH, path);
-    if (!SaveHelpTextTo(path)) savedHelpPath[0] = L'\0';
-}
-
-UINT_PTR CALLBACK PrintDialogHook(HWND dialog, UINT message, WPARAM, LPARAM) {
-    if (message == WM_INITDIALOG) SetWindowTextW(dialog, L"Print Help File");
-    return 0;
-}
-
-void PrintHelpText(HWND window) {
-    PRINTDLGW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window;
-    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_DISABLEPRINTTOFILE | PD_HIDEPRINTTOFILE |
-                   PD_ENABLEPRINTHOOK;
-    dialog.lpfnPrintHook = PrintDialogHook;
-    const BOOL chosen = PrintDlgW(&dialog);
-    if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
-    if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
-    if (!chosen || dialog.hDC == nullptr) return;
-    DOCINFOW document{};
-    document.cbSize = sizeof document;
-    document.lpszDocName = L"Zelmora Help";
-    bool printed = false;
-    if (StartDocW(dialog.hDC, &document) > 0) {
-        PrintEditText(Control(IDC_HELP_TEXT), dialog.hDC, smallFixedFont, kPrintPage,
-                      kPrintMargins);
-        printed = EndDoc(dialog.hDC) > 0;
-    }
-    if (!printed) ReportError(L"Failed Print: %ls", document.lpszDocName);
-    DeleteDC(dialog.hDC);
 }
 
 void ViewSearchHistory(HWND window) {
@@ -410,12 +319,12 @@ INT_PTR OnCommand(HWND window, int id, int code) {
         Find(kSearchBackwards, nullptr);
         return TRUE;
     case IDM_HELP_SAVEAS:
-        SaveHelpText(window);
-        SendMessageW(Control(IDC_HELP_TEXT), EM_FMTLINES, FALSE, 0);
+        SaveHelpTextAs(window, ControlWindow(IDC_HELP_TEXT));
+        SendMessageW(ControlWindow(IDC_HELP_TEXT), EM_FMTLINES, FALSE, 0);
         return TRUE;
     case IDM_HELP_PRINT:
-        PrintHelpText(window);
-        SendMessageW(Control(IDC_HELP_TEXT), EM_FMTLINES, FALSE, 0);
+        PrintHelpText(window, ControlWindow(IDC_HELP_TEXT));
+        SendMessageW(ControlWindow(IDC_HELP_TEXT), EM_FMTLINES, FALSE, 0);
         return TRUE;
     case IDM_HELP_HISTORY:
         ViewSearchHistory(window);
@@ -504,31 +413,6 @@ bool FindInHelpWindow(bool forwards) {
 }
 
 bool SaveHelpTextTo(const wchar_t* path) {
-    HWND edit = Control(IDC_HELP_TEXT);
-    if (edit == nullptr) return false;
-    SendMessageW(edit, EM_FMTLINES, FALSE, 0);
-    const int length = GetWindowTextLengthW(edit);
-    std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[length + 1]);
-    std::unique_ptr<char[]> bytes(new (std::nothrow) char[4 * length + 1]);
-    if (!text || !bytes) {
-        ReportError(L"Insufficient Memory Storage");
-        return false;
-    }
-    GetWindowTextW(edit, text.get(), length + 1);
-    const int size = EncodeUtf8(text.get(), bytes.get(), 4 * length + 1);
-    struct Content {
-        const char* bytes;
-        int size;
-    } content = {bytes.get(), size};
-    const bool written =
-        size >= 0 &&
-        WriteFileReplacing(
-            path, "wb",
-            [](FILE* file, void* context) {
-                const Content* c = static_cast<const Content*>(context);
-                return std::fwrite(c->bytes, 1, c->size, file) == static_cast<size_t>(c->size);
-            },
-            &content);
-    if (!written) ReportError(L"Failed Save As File: %ls", path);
-    return written;
+    HWND text = ControlWindow(IDC_HELP_TEXT);
+    return text != nullptr && WriteHelpTextFile(text, path);
 }
