@@ -4,6 +4,8 @@
 #include "app/bars.h"
 #include "app/file_commands.h"
 #include "app/internet_commands.h"
+#include "app/help_commands.h"
+#include "app/update_commands.h"
 #include "app/main_window.h"
 #include "app/menus.h"
 #include "app/selection_dialog.h"
@@ -118,12 +120,18 @@ void RefreshChecks() {
 
 LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (DispatchInternetCommand(window, LOWORD(wParam))) return 0;
+    // The help topics, and the web site or the downloaded program update.
+    if (ShowHelpForCommand(window, LOWORD(wParam)) || RunWebSiteCommand(window, LOWORD(wParam))) {
+        RefreshStatusBar();
+        return 0;
+    }
     switch (LOWORD(wParam)) {
     case IDM_ABOUT:
         ShowAboutBox(window);
         break;
     case IDM_EXIT:
-        DestroyWindow(window);
+        // Through WM_CLOSE, which waits for the update check's thread.
+        SendMessageW(window, WM_CLOSE, 0, 0);
         return 0;
     case IDM_STATUS_BAR:
         ToggleStatusBar(window);
@@ -183,25 +191,6 @@ LRESULT DispatchCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case IDM_DEFAULT_WINDOWS:
     case IDM_DEFAULT_WINDOWS_BUTTON:
         RestoreDefaultWindows(window);
-        break;
-    case IDM_HELP_FILE_MENU:
-    case IDM_HELP_COMMAND_LINE:
-    case IDM_HELP_INTERNET:
-    case IDM_HELP_OPTIONS_MENU:
-    case IDM_INTERNET_SETUP_BUTTON:
-    case IDM_INTERNET_RESET_DONE:
-    case IDM_WEB_SITE:
-    case IDM_ERROR_LOGGING:
-    case IDM_ERROR_LOG_CLEAR:
-    case IDM_VIEW_ERROR_LOG:
-    case IDM_HELP_HELP_DISPLAY:
-    case IDM_HELP_MAIN_DISPLAY:
-    case IDM_HELP_INI_FILE:
-    case IDM_HELP_TAGGED_FILE:
-    case IDM_HELP_TAGGED_COMMANDS:
-    case IDM_HELP_SUNTIMES_MENU:
-        // Their handlers join the program with the files, printing, help,
-        // settings and selection dialog; until then they do nothing.
         break;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

@@ -10,8 +10,11 @@
 #include "app/repaint.h"
 #include "app/selection_dialog.h"
 #include "app/selection_dialog_year.h"
+#include "app/update_commands.h"
 #include "app/program_state.h"
 #include "presentation/presentation_state.h"
+#include "services/help_text.h"
+#include "services/search_history.h"
 #include "settings/program_options.h"
 #include "settings/settings_session.h"
 #include "settings/window_placement.h"
@@ -41,7 +44,7 @@ LRESULT OnCreateMainWindow(HWND window) {
     RestoreToolbarRects();
     CreateToolbars(window);
     RecordToolbarRects();
-    // The help window receives its texts here once it is part of the program.
+    BuildHelpText(programInfo);
     LayOutBars(window);
 
     // A first year in the computer's own zone, shown until a zone is chosen.
@@ -68,6 +71,8 @@ LRESULT OnCreateMainWindow(HWND window) {
     // The dialog chooses the zone and computes the first real result.
     OpenSelectionDialog();
     if (exitRequested == 1) PostMessageW(window, WM_CLOSE, 0, 0);
+    // A run that ends by itself (EXIT) does not look for updates.
+    if (exitRequested != 1) StartProgramUpdateCheck(window);
     // A settings file that could not be read is not overwritten at exit.
     SetStatus(SettingsFileUnreadable() ? kSettingsNotSavedText : L"");
     InvalidateRect(window, &plotRect, TRUE);
@@ -75,8 +80,10 @@ LRESULT OnCreateMainWindow(HWND window) {
 }
 
 LRESULT OnCloseMainWindow(HWND window, WPARAM wParam, LPARAM lParam) {
-    // The update check's thread, once it exists, is waited for here.
+    // The update check's downloads and waits end at once; its thread is
+    // waited for while the window's messages are handled.
     closing.store(1);
+    WaitForProgramUpdateCheck();
     closing.store(0);
     return DefWindowProcW(window, WM_CLOSE, wParam, lParam);
 }
@@ -86,6 +93,7 @@ void OnDestroyMainWindow(HWND window) {
     RecordToolbarRects();
     SaveSettingsAtExit(settingsPath);
     EndInternetTestAtExit();
+    ClearSearchHistory();
     ClearTimeZoneCatalogue();
     ForgetTextView();
     mainWindow = nullptr;

@@ -125,6 +125,23 @@
 #define IDC_NET_EXAMPLE 8125        // loads reset example 1 or 2
 #define IDC_NET_TEST_RESET 8126     // runs a reset now
 
+// The help window (template IDD_HELP: its controls come from a control
+// table) and its Search History dialog (template IDD_SEARCH_HISTORY)
+#define IDD_HELP 8201
+#define IDC_HELP_TEXT 8202          // the help text, read-only
+#define IDC_HELP_DONE 8203          // "Done" button and File menu "&Done": close
+#define IDC_HELP_FIND_NEXT 8204     // "Find >" button and Search menu "Find &>"
+#define IDC_HELP_FIND_PREVIOUS 8205 // "Find <" button and Search menu "Find &<"
+#define IDC_HELP_SEARCH 8206        // the search box with the history as its list
+#define IDM_HELP_SAVEAS 8208        // File menu "Save&As"
+#define IDM_HELP_PRINT 8209         // File menu "&Print"
+#define IDM_HELP_HISTORY 8210       // Search menu "View Search History"
+#define IDD_SEARCH_HISTORY 8211
+#define IDC_HISTORY_LIST 8212   // the history, several entries selectable
+#define IDC_HISTORY_COPY 8213   // "Copy to Search"
+#define IDC_HISTORY_DELETE 8214 // "Delete Selected"
+#define IDC_HISTORY_DONE 8215   // "Done"
+
 // Rebar bands
 #define IDB_BAND_FILE 9401
 #define IDB_BAND_HELP 9402

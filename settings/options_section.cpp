@@ -4,6 +4,7 @@
 
 #include "settings/command_text.h"
 #include "settings/program_options.h"
+#include "services/update_site.h"
 
 bool optionsSectionActive = false;
 
@@ -24,6 +25,13 @@ int ParseOptionsCommand(const wchar_t* text, const wchar_t** rest) {
         } else if (StartsWithCommandWord(p, L"EXIT") || StartsWithCommandWord(p, L"QUIT")) {
             if (rest != nullptr) *rest = p + 4;
             return kOptionsExitRequest;
+        } else if (StartsWithCommandWord(p, L"UPDATESITE")) {
+            const wchar_t* after = ReadUpdateSiteCommand(p + 10);
+            if (after == nullptr) {
+                if (rest != nullptr) *rest = p;
+                return -2;
+            }
+            p = after;
         } else if (StartsWithCommandWord(p, L"SDO")) {
             statusBarOn = 0;
             p += 3;
@@ -50,5 +58,6 @@ int ReadOptionsSectionLine(const wchar_t* line, const wchar_t** rest) {
 
 void WriteOptionsSection(FILE* file) {
     if (file == nullptr) return;
-    fwprintf(file, L"%ls\n%ls\n\n", kOptionsHeader, statusBarOn ? L"SD" : L"SDO");
+    fwprintf(file, L"%ls\n%ls\n", kOptionsHeader, statusBarOn ? L"SD" : L"SDO");
+    fwprintf(file, L"UPDATESITE=%ls\n\n", UpdateSiteSetting());
 }

@@ -3,7 +3,9 @@
 //   "//" comment to the end of the line, ";" separator,
 //   EXIT or QUIT   the caller ends (the command line) or stops reading (a file),
 //   SDO            errors shown in a message box (status bar option off),
-//   SD             errors shown in the status bar (status bar option on).
+//   SD             errors shown in the status bar (status bar option on),
+//   UPDATESITE=host[:port] or UPDATESITE=OFF  where the update check looks
+//                  (services/update_site.h).
 // Words are compared without case.
 #pragma once
 
@@ -20,7 +22,8 @@ extern bool optionsSectionActive;
 // Parses options commands from `text`. Returns kOptionsExitRequest at once on
 // EXIT or QUIT (*rest behind the word), kOptionsCommandDone when anything
 // (a command, a comment, a separator) was consumed, 0 when the text does not
-// begin with one. *rest receives where the scan stopped.
+// begin with one, -2 after a bad UPDATESITE value was reported (*rest at its
+// word). *rest receives where the scan stopped.
 int ParseOptionsCommand(const wchar_t* text, const wchar_t** rest);
 
 // The [OPTIONS] handler of the settings reader: a header line switches the
@@ -29,5 +32,6 @@ int ParseOptionsCommand(const wchar_t* text, const wchar_t** rest);
 // (kOptionsExitRequest for an exit request), 0 otherwise.
 int ReadOptionsSectionLine(const wchar_t* line, const wchar_t** rest);
 
-// Writes "[OPTIONS]", "SD" or "SDO", and an empty line.
+// Writes "[OPTIONS]", "SD" or "SDO", "UPDATESITE=<site or OFF>", and an
+// empty line.
 void WriteOptionsSection(FILE* file);

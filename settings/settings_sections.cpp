@@ -1,13 +1,13 @@
 #include "settings/settings_sections.h"
 
 #include "datetime/date_time_format.h"
+#include "services/help_section.h"
 #include "settings/display_positions_section.h"
 #include "settings/options_section.h"
 #include "services/internet_section.h"
 #include "support/error_log.h"
 #include "suntimes/sun_times_section.h"
 
-// [HELP] joins here when the help window brings its handler, parser and writer.
 const SettingsSectionEntry kSettingsSections[kSectionCount] = {
     {&optionsSectionActive, ReadOptionsSectionLine, ParseOptionsCommand, WriteOptionsSection},
     {&displayPositionsSectionActive, ReadPositionsSectionLine, ParsePositionCommand,
@@ -16,7 +16,7 @@ const SettingsSectionEntry kSettingsSections[kSectionCount] = {
     {&internetSectionActive, ReadInternetSectionLine, ParseInternetCommand, WriteInternetSection},
     {&logErrorsSectionActive, ReadLogSectionLine, ParseLogCommand, WriteLogSection},
     {&sunTimesSectionActive, ReadSunTimesSectionLine, ParseSunTimesCommand, WriteSunTimesSection},
-    {nullptr, nullptr, nullptr, nullptr}, // [HELP]
+    {&helpSectionActive, ReadHelpSectionLine, ParseHelpCommand, WriteHelpSection},
 };
 
 const SettingsSection kCommandParserOrder[kSectionCount] = {

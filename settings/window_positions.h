@@ -19,6 +19,7 @@ enum PositionEntry {
     kPositionHelpToolbar = 10,
     kPositionFileToolbar = 11,
     kPositionLocationDialog = 12,
+    kPositionSearchHistory = 13,
     kPositionInternetSetup = 14,
     kPositionHelpWindow = 15,
 };

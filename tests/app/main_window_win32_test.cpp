@@ -19,6 +19,7 @@
 #include "presentation/presentation_state.h"
 #include "presentation/sun_times_table.h"
 #include "resources/resource_ids.h"
+#include "settings/command_runner.h"
 #include "settings/program_options.h"
 #include "settings/window_positions.h"
 #include "support/error_report.h"
@@ -52,6 +53,7 @@ HWND StartMainWindow() {
     SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL); // kept read-only by the program
     DeleteFileW(settings.c_str());
     ForgetChosenZone();
+    RunCommands(L"UPDATESITE=OFF", nullptr); // tests reach no other host
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_COOL_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&controls);

@@ -70,7 +70,7 @@ TEST_F(SettingsFileTest, TheFileHoldsEverySectionInOrder) {
     ASSERT_TRUE(WriteSettingsFile(path.c_str()));
     const std::regex expected("// Zelmora\\.exe .+ INI file by .+\n"
                               "\n"
-                              "\\[OPTIONS\\]\nSDO\n\n"
+                              "\\[OPTIONS\\]\nSDO\nUPDATESITE=zelmora\\.example\\.org\n\n"
                               "\\[DISPLAY_POSITIONS\\]\n//Order is Left, Top, Right, Bottom\n"
                               "Pos0=75, 75, 775, 625\nPos15=500, 160, 900, 625\n\n"
                               "\\[DATETIME\\]\nDT24\n\n"
@@ -78,7 +78,8 @@ TEST_F(SettingsFileTest, TheFileHoldsEverySectionInOrder) {
                               "((IDP|IDC|IDK|EU[1-5])=.*\n){8}\n"
                               "\\[LOG_ERRORS\\]\n(EL|ELO)\n\n"
                               "\\[SUNTIMES\\]\nLatitude=51\\.4779\nLongitude=-0\\.0015\n"
-                              "Timezone=\"GMT Standard Time\"\n\n");
+                              "Timezone=\"GMT Standard Time\"\n\n"
+                              "\\[HELP\\]\n\n");
     const std::string text = folder.ReadText(L"Zelmora.ini");
     EXPECT_TRUE(std::regex_match(text, expected)) << text;
     // Plain ASCII whatever the values hold.

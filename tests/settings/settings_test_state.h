@@ -4,7 +4,9 @@
 
 #include "datetime/date_time_format.h"
 #include "presentation/presentation_state.h"
+#include "services/search_history.h"
 #include "services/tagged_file.h"
+#include "services/update_site.h"
 #include "settings/program_options.h"
 #include "settings/settings_sections.h"
 #include "settings/window_positions.h"
@@ -22,6 +24,8 @@ inline void ResetSettingsState() {
     ForgetChosenZone();
     ClearSectionFlags();
     ResetTaggedTracking();
+    ResetUpdateSite();
+    ClearSearchHistory();
     TakePendingError();
 }
 

@@ -21,6 +21,7 @@
 #include "presentation/presentation_state.h"
 #include "presentation/sun_times_export.h"
 #include "resources/resource_ids.h"
+#include "settings/command_runner.h"
 #include "support/bounded_format.h"
 #include "suntimes/calendar.h"
 #include "suntimes/sun_times_series.h"
@@ -159,6 +160,7 @@ int wmain(int argc, wchar_t** argv) {
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     SetProgramDir(folder);
+    RunCommands(L"UPDATESITE=OFF", nullptr); // a timing run looks for no update
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_COOL_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&controls);

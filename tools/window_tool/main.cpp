@@ -43,8 +43,9 @@ bool TableShown() {
 }
 
 int Start(const wchar_t* program, DWORD timeout) {
-    wchar_t commandLine[MAX_PATH + 4];
-    FormatText(commandLine, MAX_PATH + 4, L"\"%ls\"", program);
+    // The program looks for no update while it is measured.
+    wchar_t commandLine[MAX_PATH + 32];
+    FormatText(commandLine, MAX_PATH + 32, L"\"%ls\" UPDATESITE=OFF", program);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -1,0 +1,95 @@
+#include "services/help_text_output.h"
+
+#include <commdlg.h>
+
+#include <cstdio>
+#include <memory>
+#include <new>
+
+#include "presentation/print.h"
+#include "support/bounded_format.h"
+#include "support/error_report.h"
+#include "support/file_system.h"
+#include "support/utf8_text.h"
+#include "ui/win32_support.h"
+
+namespace {
+
+// The help text's file as Save As chose it last; emptied when writing failed.
+wchar_t savedHelpPath[MAX_PATH] = L"";
+
+UINT_PTR CALLBACK PrintDialogHook(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message == WM_INITDIALOG) SetWindowTextW(dialog, L"Print Help File");
+    return 0;
+}
+
+} // namespace
+
+bool WriteHelpTextFile(HWND edit, const wchar_t* path) {
+    if (edit == nullptr) return false;
+    SendMessageW(edit, EM_FMTLINES, FALSE, 0);
+    const int length = GetWindowTextLengthW(edit);
+    std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[length + 1]);
+    std::unique_ptr<char[]> bytes(new (std::nothrow) char[4 * length + 1]);
+    if (!text || !bytes) {
+        ReportError(L"Insufficient Memory Storage");
+        return false;
+    }
+    GetWindowTextW(edit, text.get(), length + 1);
+    const int size = EncodeUtf8(text.get(), bytes.get(), 4 * length + 1);
+    struct Content {
+        const char* bytes;
+        int size;
+    } content = {bytes.get(), size};
+    const bool written =
+        size >= 0 &&
+        WriteFileReplacing(
+            path, "wb",
+            [](FILE* file, void* context) {
+                const Content* c = static_cast<const Content*>(context);
+                return std::fwrite(c->bytes, 1, c->size, file) == static_cast<size_t>(c->size);
+            },
+            &content);
+    if (!written) ReportError(L"Failed Save As File: %ls", path);
+    return written;
+}
+
+void SaveHelpTextAs(HWND owner, HWND text) {
+    OPENFILENAMEW dialog{};
+    wchar_t path[MAX_PATH];
+    CopyText(path, MAX_PATH, savedHelpPath[0] != L'\0' ? savedHelpPath : L"Zelmora_Help.txt");
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = L"Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = L"Save As Help File";
+    dialog.lpstrDefExt = L"txt";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_LONGNAMES | OFN_EXPLORER;
+    if (!GetSaveFileNameW(&dialog)) return;
+    CopyText(savedHelpPath, MAX_PATH, path);
+    if (!WriteHelpTextFile(text, path)) savedHelpPath[0] = L'\0';
+}
+
+void PrintHelpText(HWND owner, HWND text) {
+    PRINTDLGW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_DISABLEPRINTTOFILE | PD_HIDEPRINTTOFILE |
+                   PD_ENABLEPRINTHOOK;
+    dialog.lpfnPrintHook = PrintDialogHook;
+    const BOOL chosen = PrintDlgW(&dialog);
+    if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
+    if (!chosen || dialog.hDC == nullptr) return;
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = L"Zelmora Help";
+    bool printed = false;
+    if (StartDocW(dialog.hDC, &document) > 0) {
+        PrintEditText(text, dialog.hDC, smallFixedFont, kPrintPage, kPrintMargins);
+        printed = EndDoc(dialog.hDC) > 0;
+    }
+    if (!printed) ReportError(L"Failed Print: %ls", document.lpszDocName);
+    DeleteDC(dialog.hDC);
+}

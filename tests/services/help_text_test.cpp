@@ -1,0 +1,174 @@
+// The help text: its topics where the Help menu looks for them, and every
+// command word that the command parsers accept documented in it, read from
+// the parsers' own sources so that the two cannot drift apart.
+#include "services/help_text.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "settings/settings_sections.h"
+#include "support/utf8_text.h"
+
+namespace {
+
+std::wstring JoinedHelpText() {
+    BuildHelpText(L"        *** Program Information ***\r\n\r\nProgram Name: Zelmora");
+    std::unique_ptr<wchar_t[]> text(JoinHelpText());
+    return text ? std::wstring(text.get()) : std::wstring();
+}
+
+std::string Narrow(const std::wstring& text) {
+    std::string bytes(text.size() * 4 + 1, '\0');
+    const int length = EncodeUtf8(text.c_str(), &bytes[0], static_cast<int>(bytes.size()));
+    bytes.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return bytes;
+}
+
+// Every topic but "INI File" heads exactly one line: eight blanks (six for
+// the command-line topic) before the heading, nothing after it.
+TEST(HelpText, EveryMenuTopicHeadsOneLineAndTheIniFileTopicNone) {
+    const std::string text = Narrow(JoinedHelpText());
+    ASSERT_FALSE(text.empty());
+    for (int topic = 0; topic < kHelpTopicCount; ++topic) {
+        const std::string heading = Narrow(kHelpTopicHeadings[topic]);
+        size_t count = 0;
+        for (size_t at = text.find(heading); at != std::string::npos;
+             at = text.find(heading, at + 1))
+            ++count;
+        if (topic == kHelpIniFile) {
+            EXPECT_EQ(count, 0u) << heading;
+            continue;
+        }
+        EXPECT_EQ(count, 1u) << heading;
+        const std::string blanks(topic == kHelpCommandLine ? 6 : 8, ' ');
+        EXPECT_NE(text.find("\r\n" + blanks + heading + "\r\n"), std::string::npos) << heading;
+    }
+    // The order the window shows them in, the program information first.
+    const char* const order[] = {"*** Program Information ***",
+                                 "*** Help Display ***",
+                                 "*** Main Display ***",
+                                 "*** File Menu ***",
+                                 "*** Options Menu ***",
+                                 "*** Sun Times Menu ***",
+                                 "*** Internet Test Setup ***",
+                                 "*** Command Line and File Open Commands ***",
+                                 "The [INTERNET] commands are:",
+                                 "*** Tagged File ***",
+                                 "*** Tagged File Imbedded Commands ***"};
+    size_t previous = 0;
+    for (const char* part : order) {
+        const size_t at = text.find(part);
+        ASSERT_NE(at, std::string::npos) << part;
+        EXPECT_GE(at, previous) << part;
+        previous = at;
+    }
+    EXPECT_EQ(text.find("\n\n"), std::string::npos) << "every line ends in CR LF";
+}
+
+std::string ReadSource(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// The command words of the command language: the upper-case words and the
+// section headers written as wide literals in the sources that parse
+// commands (those that use the command scanner or name a section).
+struct ParserWords {
+    std::set<std::string> words;
+    std::set<std::string> headers;
+    std::set<std::string> files;
+};
+
+ParserWords ReadParserWords() {
+    ParserWords found;
+    const std::regex header("L\"(\\[[A-Z_]+\\])\"");
+    const std::regex word("L\"([A-Z][A-Z0-9_]+)\"");
+    const std::filesystem::path root(ZELMORA_SOURCE_DIR);
+    for (const char* folder : {"settings", "suntimes", "datetime", "services", "support"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(root / folder)) {
+            const std::string name = entry.path().filename().string();
+            if (entry.path().extension() != ".cpp" || name.find("_win32") != std::string::npos ||
+                name.find("_posix") != std::string::npos)
+                continue;
+            const std::string source = ReadSource(entry.path());
+            const bool parses = source.find("StartsWithCommandWord(") != std::string::npos ||
+                                std::regex_search(source, header);
+            if (!parses) continue;
+            found.files.insert(name);
+            for (std::sregex_iterator m(source.begin(), source.end(), header), end; m != end; ++m)
+                found.headers.insert((*m)[1]);
+            for (std::sregex_iterator m(source.begin(), source.end(), word), end; m != end; ++m)
+                found.words.insert((*m)[1]);
+        }
+    }
+    return found;
+}
+
+bool IsWordChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool HoldsWord(const std::string& text, const std::string& word) {
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        const bool startsWord = at == 0 || !IsWordChar(text[at - 1]);
+        const bool endsWord =
+            at + word.size() == text.size() || !IsWordChar(text[at + word.size()]);
+        if (startsWord && endsWord) return true;
+    }
+    return false;
+}
+
+TEST(HelpText, DocumentsEveryCommandWordAndSectionThatTheParsersAccept) {
+    const std::string text = Narrow(JoinedHelpText());
+    const ParserWords parsers = ReadParserWords();
+    // The scan found the parsers: one header for every section that has a
+    // handler, and the words of each kind of command.
+    int sections = 0;
+    for (const SettingsSectionEntry& section : kSettingsSections)
+        sections += section.readLine != nullptr;
+    EXPECT_EQ(parsers.headers.size(), static_cast<size_t>(sections));
+    for (const char* known :
+         {"SD", "UPDATESITE", "TIMEZONE", "SAVEAS", "HOUR_VELOCITY", "DT12", "POS", "SRCH"})
+        EXPECT_EQ(parsers.words.count(known), 1u) << known;
+    for (const std::string& header : parsers.headers)
+        EXPECT_NE(text.find(header), std::string::npos) << header << " is not in the help text";
+    for (const std::string& word : parsers.words)
+        EXPECT_TRUE(HoldsWord(text, word)) << word << " is not in the help text";
+}
+
+// The file commands of tagged files, in their short and long forms.
+TEST(HelpText, DocumentsEveryFileCommandOfTaggedFiles) {
+    const std::string text = Narrow(JoinedHelpText());
+    const std::string source =
+        ReadSource(std::filesystem::path(ZELMORA_SOURCE_DIR) / "services/tagged_file_commands.cpp");
+    const std::regex tableWord("\\{L\"([A-Z_]+)\", k");
+    int words = 0;
+    for (std::sregex_iterator m(source.begin(), source.end(), tableWord), end; m != end; ++m) {
+        ++words;
+        EXPECT_TRUE(HoldsWord(text, "F" + (*m)[1].str())) << "F" << (*m)[1];
+        EXPECT_TRUE(HoldsWord(text, "FILE" + (*m)[1].str())) << "FILE" << (*m)[1];
+    }
+    EXPECT_EQ(words, 7);
+}
+
+// The location list's sources and licences, as its licences ask.
+TEST(HelpText, NamesTheSourcesAndLicencesOfTheLocationData) {
+    const std::string text = Narrow(JoinedHelpText());
+    for (const char* credit :
+         {"GeoNames (https://www.geonames.org/)", "CC BY 4.0",
+          "https://creativecommons.org/licenses/by/4.0/", "provided as is without warranties",
+          "OurAirports (https://ourairports.com/)", "public domain", "FAA", "Government work",
+          "countries-list (MIT License)", "Unicode CLDR", "Unicode License V3"})
+        EXPECT_NE(text.find(credit), std::string::npos) << credit;
+}
+
+} // namespace

@@ -1,0 +1,263 @@
+// The help window, created in this process as the Help menu creates it:
+// opening at every topic, searching from the search box, the find-again
+// rule, the search box's keys and history, and the Search History dialog.
+#include "services/help_window.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "resources/resource_ids.h"
+#include "services/help_text.h"
+#include "services/search_history.h"
+#include "settings/window_positions.h"
+#include "support/error_report.h"
+#include "support/test_files.h"
+#include "ui/ui_test_window.h"
+#include "ui/win32_support.h"
+
+namespace {
+
+using uitest::DrainMessages;
+
+class HelpWindowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        CreateFonts();
+        BuildHelpText(L"        *** Program Information ***\r\n\r\nProgram Name: Zelmora");
+    }
+    void SetUp() override {
+        ClearSearchHistory();
+        TakePendingError();
+        owner = uitest::CreateTestWindow(300, 200);
+        help = ShowHelpWindow(owner, nullptr);
+        ASSERT_NE(help, nullptr) << "the help window could not be created (is DISPLAY set?)";
+        DrainMessages();
+    }
+    void TearDown() override {
+        if (HelpWindow() != nullptr) DestroyWindow(HelpWindow());
+        DestroyWindow(owner);
+        DrainMessages();
+        ClearSearchHistory();
+    }
+    HWND Text() const { return GetDlgItem(help, IDC_HELP_TEXT); }
+    HWND Box() const { return GetDlgItem(help, IDC_HELP_SEARCH); }
+    HWND BoxEdit() const {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(Box(), &info);
+        return info.hwndItem;
+    }
+    std::wstring Line(int index) const {
+        wchar_t line[1024];
+        *reinterpret_cast<WORD*>(line) = 1023;
+        const int length = static_cast<int>(
+            SendMessageW(Text(), EM_GETLINE, index, reinterpret_cast<LPARAM>(line)));
+        return std::wstring(line, length);
+    }
+    int FirstVisibleLine() const {
+        return static_cast<int>(SendMessageW(Text(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    }
+    std::wstring Selected() const {
+        DWORD start = 0, end = 0;
+        SendMessageW(Text(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        const int length = GetWindowTextLengthW(Text());
+        std::wstring text(length + 1, L'\0');
+        GetWindowTextW(Text(), &text[0], length + 1);
+        return text.substr(start, end - start);
+    }
+    DWORD SelectionStart() const {
+        DWORD start = 0;
+        SendMessageW(Text(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+        return start;
+    }
+    void Click(int id) { SendMessageW(help, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    void Type(const wchar_t* text) {
+        SetFocus(BoxEdit());
+        SendMessageW(Box(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+        for (const wchar_t* c = text; *c != L'\0'; ++c)
+            SendMessageW(BoxEdit(), WM_CHAR, *c, 0);
+        DrainMessages();
+    }
+    std::wstring BoxText() const {
+        wchar_t text[256] = L"";
+        GetWindowTextW(Box(), text, 256);
+        return text;
+    }
+    std::vector<std::wstring> BoxList() const {
+        std::vector<std::wstring> items;
+        const int count = static_cast<int>(SendMessageW(Box(), CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t item[256] = L"";
+            SendMessageW(Box(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+            items.push_back(item);
+        }
+        return items;
+    }
+
+    HWND owner = nullptr;
+    HWND help = nullptr;
+};
+
+TEST_F(HelpWindowTest, OpensAtEveryTopicWithItsHeadingAsTheTopLineAndSelected) {
+    wchar_t title[64] = L"";
+    GetWindowTextW(help, title, 64);
+    EXPECT_STREQ(title, L"Help - Zelmora");
+    for (int topic = 0; topic < kHelpTopicCount; ++topic) {
+        if (topic == kHelpIniFile) continue;
+        const std::wstring heading = kHelpTopicHeadings[topic];
+        ASSERT_EQ(ShowHelpWindow(owner, heading.c_str()), help) << heading;
+        EXPECT_NE(Line(FirstVisibleLine()).find(heading), std::wstring::npos) << heading;
+        EXPECT_EQ(Selected(), heading);
+    }
+    EXPECT_EQ(SearchHistoryCount(), 0); // headings do not enter the history
+}
+
+// No block carries the "INI File" heading: the window opens where it was
+// and the search finds nothing, so nothing moves.
+TEST_F(HelpWindowTest, TheIniFileTopicOpensWithoutScrollingAndFindsNothing) {
+    ShowHelpWindow(owner, kHelpTopicHeadings[kHelpFileMenu]);
+    const int first = FirstVisibleLine();
+    const DWORD selection = SelectionStart();
+    ShowHelpWindow(owner, kHelpTopicHeadings[kHelpIniFile]);
+    EXPECT_EQ(FirstVisibleLine(), first);
+    EXPECT_EQ(SelectionStart(), selection);
+}
+
+TEST_F(HelpWindowTest, FindsWithoutRegardToCaseMovesOnWhenFindingAgainAndTypingResetsThat) {
+    Type(L"sun");
+    Click(IDC_HELP_FIND_NEXT);
+    const DWORD first = SelectionStart();
+    std::wstring found = Selected();
+    EXPECT_EQ(CharUpperW(&found[0]), std::wstring(L"SUN"));
+    Click(IDC_HELP_FIND_NEXT);
+    const DWORD second = SelectionStart();
+    EXPECT_GT(second, first);
+    Click(IDC_HELP_FIND_PREVIOUS);
+    EXPECT_EQ(SelectionStart(), first);
+    // Typing the text anew makes the match at the caret count again.
+    Type(L"SUN");
+    Click(IDC_HELP_FIND_NEXT);
+    EXPECT_EQ(SelectionStart(), first);
+    // A text that is nowhere, and an empty one, change nothing.
+    Type(L"no such words anywhere");
+    Click(IDC_HELP_FIND_NEXT);
+    EXPECT_EQ(SelectionStart(), first);
+    Type(L"");
+    Click(IDC_HELP_FIND_PREVIOUS);
+    EXPECT_EQ(SelectionStart(), first);
+    // Every text searched for is in the history and the box's list.
+    const std::vector<std::wstring> expected = {L"SUN", L"no such words anywhere"};
+    EXPECT_EQ(BoxList(), expected);
+}
+
+TEST_F(HelpWindowTest, EnterFindsAndTheArrowKeysWalkTheHistory) {
+    for (const wchar_t* text : {L"dawn", L"dusk", L"TIMEZONE"}) {
+        Type(text);
+        SendMessageW(BoxEdit(), WM_KEYDOWN, VK_RETURN, 0);
+        SendMessageW(BoxEdit(), WM_CHAR, L'\r', 0);
+        EXPECT_EQ(_wcsicmp(Selected().c_str(), text), 0) << text;
+        EXPECT_NE(HelpWindow(), nullptr); // Enter is not the dialog's OK
+    }
+    struct Key {
+        WPARAM key;
+        const wchar_t* shown;
+    };
+    const Key keys[] = {{VK_UP, L"dusk"},   {VK_UP, L"dawn"},       {VK_UP, L"dawn"},
+                        {VK_DOWN, L"dusk"}, {VK_DOWN, L"TIMEZONE"}, {VK_DOWN, L"TIMEZONE"}};
+    for (const Key& k : keys) {
+        SendMessageW(BoxEdit(), WM_KEYDOWN, k.key, 0);
+        EXPECT_EQ(BoxText(), k.shown);
+    }
+}
+
+TEST_F(HelpWindowTest, DoneClosesAndRemembersTheWindowsRectangle) {
+    windowPositions[kPositionHelpWindow] = PositionRect{0, 0, 0, 0};
+    MoveWindow(help, 30, 40, 700, 400, TRUE);
+    Click(IDC_HELP_DONE);
+    DrainMessages();
+    EXPECT_EQ(HelpWindow(), nullptr);
+    EXPECT_FALSE(IsWindow(help));
+    const PositionRect& r = windowPositions[kPositionHelpWindow];
+    EXPECT_EQ(r.right - r.left, 700);
+    EXPECT_EQ(r.bottom - r.top, 400);
+    // Opened again, it comes back there.
+    help = ShowHelpWindow(owner, nullptr);
+    RECT again{};
+    GetWindowRect(help, &again);
+    EXPECT_EQ(again.right - again.left, 700);
+    EXPECT_EQ(again.bottom - again.top, 400);
+}
+
+TEST_F(HelpWindowTest, SaveAsWritesTheWholeTextWithItsLineEnds) {
+    ScratchFolder folder;
+    ASSERT_TRUE(SaveHelpTextTo(folder.Path(L"help.txt").c_str()));
+    const std::string saved = folder.Read(L"help.txt");
+    EXPECT_EQ(saved.size(), static_cast<size_t>(GetWindowTextLengthW(Text())));
+    EXPECT_NE(saved.find("\r\n        *** Tagged File Imbedded Commands ***\r\n"),
+              std::string::npos);
+    EXPECT_FALSE(SaveHelpTextTo(folder.Path(L"no folder\\help.txt").c_str()));
+    EXPECT_TRUE(HasPendingError());
+    TakePendingError();
+}
+
+// The Search History dialog is modal: a timer of this thread drives it
+// from inside its own message loop.
+struct DialogScript {
+    std::vector<int> select; // rows to select before pressing the button
+    int button;
+    int listCountAfter;
+};
+DialogScript script;
+int listCountSeen = -1;
+
+void CALLBACK DriveHistoryDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", L"Search History");
+    if (dialog == nullptr) return;
+    KillTimer(nullptr, timer);
+    HWND list = GetDlgItem(dialog, IDC_HISTORY_LIST);
+    for (int row : script.select)
+        SendMessageW(list, LB_SETSEL, TRUE, row);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    const bool copyEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_HISTORY_COPY)) != 0;
+    const bool deleteEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_HISTORY_DELETE)) != 0;
+    EXPECT_EQ(copyEnabled, script.select.size() == 1);
+    EXPECT_EQ(deleteEnabled, !script.select.empty());
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(script.button, BN_CLICKED), 0);
+    listCountSeen = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_DONE, BN_CLICKED), 0);
+}
+
+TEST_F(HelpWindowTest, TheSearchHistoryDialogCopiesAndDeletes) {
+    for (const wchar_t* text : {L"one", L"two", L"three", L"four"})
+        AddSearchText(text);
+    struct Case {
+        DialogScript script;
+        std::vector<std::wstring> history;
+        const wchar_t* box;
+    };
+    const Case cases[] = {
+        {{{1}, IDC_HISTORY_COPY, 4}, {L"one", L"two", L"three", L"four"}, L"two"},
+        {{{0, 2, 3}, IDC_HISTORY_DELETE, 1}, {L"two"}, L"two"},
+    };
+    for (const Case& c : cases) {
+        script = c.script;
+        listCountSeen = -1;
+        SetTimer(nullptr, 0, 50, DriveHistoryDialog);
+        Click(IDM_HELP_HISTORY);
+        EXPECT_EQ(listCountSeen, c.script.listCountAfter);
+        std::vector<std::wstring> history;
+        for (int i = 0; i < SearchHistoryCount(); ++i)
+            history.push_back(SearchHistoryEntry(i));
+        EXPECT_EQ(history, c.history);
+        EXPECT_EQ(BoxText(), c.box);
+        EXPECT_EQ(CurrentSearchEntry(), SearchHistoryCount() - 1);
+    }
+}
+
+} // namespace

@@ -1,0 +1,320 @@
+// The update check against a real HTTP server on 127.0.0.1: which releases
+// it offers, what it downloads and where, how the menu item and toolbar
+// button change, and how it ends when pages, setups or the server fail, or
+// when the program closes. Also Zelmora.exe closing during a slow download.
+#include "services/update_check.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+
+#include "resources/resource_ids.h"
+#include "support/http_test_server.h"
+#include "support/test_files.h"
+#include "ui/ui_test_window.h"
+#include "ui/win32_toolbars.h"
+
+namespace {
+
+using httptest::Answer;
+using httptest::HttpTestServer;
+
+const char kHomePage[] = "<html><body>\n<p>Zelmora</p>\n<a href=\"releases/\">"
+                         "Update_Directory_V=releases/</a>\n</body></html>\n";
+
+// The headers of a Windows program (as IsWindowsExecutable reads them),
+// padded to `size` bytes.
+std::string SetupProgram(size_t size = 4096) {
+    std::string bytes(size, '\0');
+    bytes[0] = 'M';
+    bytes[1] = 'Z';
+    bytes[60] = static_cast<char>(128);
+    bytes.replace(128, 4, "PE\0\0", 4);
+    return bytes;
+}
+
+std::string ReleasePage(const std::string& names) {
+    return "<html><body>\n<ul>\n" + names + "\n</ul>\n</body></html>\n";
+}
+
+class UpdateCheckTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = uitest::CreateTestWindow(400, 100);
+        menu = CreateMenu();
+        AppendMenuW(menu, MF_STRING, IDM_WEB_SITE, L"&View Zelmora Web Site");
+        TBBUTTON button{11,
+                        IDM_WEB_SITE,
+                        0,
+                        BTNS_BUTTON,
+                        {},
+                        0,
+                        reinterpret_cast<INT_PTR>(L"View Zelmora Web Site")};
+        const UINT bitmaps[] = {IDB_FILE_TOOLS, 0};
+        toolbar = CreateToolbar(window, bitmaps, 1, &button);
+        programDir = folder.Path(L"");
+        if (programDir.back() != L'\\') programDir += L'\\';
+        server.Serve("/", kHomePage);
+    }
+    void TearDown() override {
+        closing = 1;
+        Finish(5000);
+        DestroyMenu(menu);
+        DestroyWindow(window);
+        uitest::DrainMessages();
+    }
+    void Start(DWORD stallLimit = kUpdateStallLimit) {
+        const std::wstring site = server.Site();
+        UpdateCheckSetup setup{site.c_str(), programDir.c_str(), L"Zelmora", L"V", {2, 66}, menu,
+                               toolbar,      &closing,           stallLimit};
+        ASSERT_TRUE(StartUpdateCheck(setup));
+    }
+    // Waits for the thread, handling this thread's messages (the toolbar's).
+    // The milliseconds it took, or -1 when it did not end in time.
+    int Finish(int limit) {
+        const DWORD start = GetTickCount();
+        while (UpdateCheckRunning()) {
+            if (static_cast<int>(GetTickCount() - start) > limit) return -1;
+            uitest::DrainMessages();
+            Sleep(10);
+        }
+        return static_cast<int>(GetTickCount() - start);
+    }
+    bool WaitForRequest(const std::string& path, int limit) {
+        for (int waited = 0; waited < limit; waited += 10) {
+            if (server.Requests(path) > 0) return true;
+            uitest::DrainMessages();
+            Sleep(10);
+        }
+        return false;
+    }
+    std::wstring MenuText() {
+        wchar_t text[300] = L"";
+        GetMenuStringW(menu, IDM_WEB_SITE, text, 300, MF_BYCOMMAND);
+        return text;
+    }
+    bool MenuChecked() {
+        return (GetMenuState(menu, IDM_WEB_SITE, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+    int ButtonImage() {
+        TBBUTTONINFOW info{};
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_IMAGE;
+        SendMessageW(toolbar, TB_GETBUTTONINFOW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(&info));
+        return info.iImage;
+    }
+    std::wstring ButtonText() {
+        wchar_t text[300] = L"";
+        SendMessageW(toolbar, TB_GETBUTTONTEXTW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    // Files the check left in the program's folder.
+    int FilesLeft() {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path(L"")))
+            count += entry.is_regular_file();
+        return count;
+    }
+
+    ScratchFolder folder;
+    std::wstring programDir;
+    HttpTestServer server;
+    std::atomic<int> closing{0};
+    HWND window = nullptr;
+    HWND toolbar = nullptr;
+    HMENU menu = nullptr;
+};
+
+struct ReleaseCase {
+    const char* names;      // what the release directory's page lists
+    int state;              // the update state at the end
+    const wchar_t* setup;   // the setup program downloaded, or null
+    const wchar_t* caption; // the install item, or null
+};
+
+TEST_F(UpdateCheckTest, OffersAndDownloadsOnlyANewerRelease) {
+    const ReleaseCase cases[] = {
+        {"<li>Zelmora_V2-66_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
+        {"<li>Zelmora_V1-99_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
+        {"<li>Other_V9-9_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
+        {"<li>Zelmora_V0-9_Setup.exe</li>", kUpdateFailed, nullptr, nullptr},
+        // Once offered, the item stays the install item.
+        {"<li>Zelmora_V2-67_Setup.exe</li>", kUpdateOffered, L"Zelmora_V2-67_Setup.exe",
+         L"&Install Zelmora Program Update: V2-66 -> V2-67"},
+        {"<li>Zelmora_V3-1_Setup.exe</li>", kUpdateOffered, L"Zelmora_V3-1_Setup.exe",
+         L"&Install Zelmora Program Update: V2-66 -> V3-1"},
+        {"<li>Zelmora_V2-65_Setup.exe</li><li>Zelmora_V2-68_Setup.exe</li>\n"
+         "<li>Zelmora_V2-67_Setup.exe</li>",
+         kUpdateOffered, L"Zelmora_V2-68_Setup.exe",
+         L"&Install Zelmora Program Update: V2-66 -> V2-68"},
+    };
+    for (const ReleaseCase& c : cases) {
+        SCOPED_TRACE(c.names);
+        server.Serve("/releases/", ReleasePage(c.names));
+        for (const char* name :
+             {"Zelmora_V2-67_Setup.exe", "Zelmora_V3-1_Setup.exe", "Zelmora_V2-68_Setup.exe"})
+            server.Serve(std::string("/releases/") + name, SetupProgram());
+        Start();
+        ASSERT_GE(Finish(20000), 0);
+        EXPECT_EQ(CurrentUpdateState(), c.state);
+        if (c.setup != nullptr) {
+            EXPECT_TRUE(folder.Exists(c.setup));
+            EXPECT_EQ(folder.Read(c.setup), SetupProgram());
+            EXPECT_EQ(std::wstring(OfferedSetupPath()), programDir + c.setup);
+            EXPECT_EQ(MenuText(), c.caption);
+            EXPECT_TRUE(MenuChecked());
+            EXPECT_EQ(ButtonText(), c.caption);
+            EXPECT_EQ(ButtonImage(), 12);
+            DeleteFileW((programDir + c.setup).c_str());
+        } else {
+            EXPECT_EQ(MenuText(), L"&View Zelmora Web Site");
+            EXPECT_FALSE(MenuChecked());
+            EXPECT_EQ(ButtonImage(), 11);
+        }
+        // Nothing else stays behind: no page file, no partial download.
+        EXPECT_EQ(FilesLeft(), 0);
+    }
+}
+
+TEST_F(UpdateCheckTest, ASetupProgramAlreadyThereIsOfferedWithoutDownloadingIt) {
+    server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
+    server.Serve("/releases/Zelmora_V2-67_Setup.exe", SetupProgram());
+    folder.Write(L"Zelmora_V2-67_Setup.exe", SetupProgram(8192));
+    Start();
+    ASSERT_GE(Finish(20000), 0);
+    EXPECT_EQ(CurrentUpdateState(), kUpdateOffered);
+    EXPECT_EQ(server.Requests("/releases/Zelmora_V2-67_Setup.exe"), 0);
+    EXPECT_EQ(folder.Read(L"Zelmora_V2-67_Setup.exe").size(), 8192u);
+}
+
+struct HomePageCase {
+    const char* homePage;
+    int releasePageRequests;
+};
+
+// A home page without the key, or with a directory that would leave the
+// site, leaves the state at "none" and no page file behind.
+TEST_F(UpdateCheckTest, AHomePageWithoutAUsableDirectoryChangesNothing) {
+    const HomePageCase cases[] = {
+        {"<html><body>No releases here</body></html>\n", 0},
+        {"Update_Directory_V=../private/\n", 0},
+        {"Update_Directory_V=http://elsewhere.example/\n", 0},
+        {"Update_Directory_V=/releases/\n", 0},
+        {"Update_Directory_X=releases/\n", 0},
+        {"  Update_Directory_V=\"releases\"\n", 1}, // quoted, the "/" added
+    };
+    server.Serve("/releases/", ReleasePage("Zelmora_V2-66_Setup.exe"));
+    int requests = 0;
+    for (const HomePageCase& c : cases) {
+        SCOPED_TRACE(c.homePage);
+        server.Serve("/", c.homePage);
+        Start();
+        ASSERT_GE(Finish(20000), 0);
+        EXPECT_EQ(CurrentUpdateState(), kUpdateNone);
+        requests += c.releasePageRequests;
+        EXPECT_EQ(server.Requests("/releases/"), requests);
+        EXPECT_EQ(FilesLeft(), 0);
+    }
+}
+
+struct FailureCase {
+    const char* what;
+    Answer answer;
+    std::string body;
+};
+
+// A setup program that does not arrive whole, or is no program at all, is
+// never offered and leaves no file.
+TEST_F(UpdateCheckTest, ASetupThatFailsLeavesStateFailedAndNoFile) {
+    const FailureCase cases[] = {
+        {"cut half way", Answer::kCutHalfWay, SetupProgram(200000)},
+        {"never answered", Answer::kNever, SetupProgram()},
+        {"not a program", Answer::kWhole, "<html><body>Moved</body></html>"},
+    };
+    server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
+    for (const FailureCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        server.Serve("/releases/Zelmora_V2-67_Setup.exe", c.body, c.answer);
+        Start(1000);
+        ASSERT_GE(Finish(20000), 0);
+        EXPECT_EQ(CurrentUpdateState(), kUpdateFailed);
+        EXPECT_EQ(FilesLeft(), 0);
+        EXPECT_EQ(MenuText(), L"&View Zelmora Web Site");
+    }
+}
+
+TEST_F(UpdateCheckTest, AHomePageThatDoesNotComeLeavesStateFailed) {
+    server.Serve("/", "", Answer::kNever);
+    Start(1000);
+    ASSERT_GE(Finish(20000), 0);
+    EXPECT_EQ(CurrentUpdateState(), kUpdateFailed);
+    EXPECT_EQ(FilesLeft(), 0);
+}
+
+// Closing the program ends a slow download at once and leaves no thread.
+TEST_F(UpdateCheckTest, ClosingDuringASlowDownloadEndsTheCheckWithinASecond) {
+    server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
+    server.Serve("/releases/Zelmora_V2-67_Setup.exe", SetupProgram(400000), Answer::kSlowly);
+    Start();
+    ASSERT_TRUE(WaitForRequest("/releases/Zelmora_V2-67_Setup.exe", 20000));
+    Sleep(300);
+    EXPECT_TRUE(UpdateCheckRunning());
+    closing = 1;
+    const int took = Finish(5000);
+    EXPECT_GE(took, 0);
+    EXPECT_LT(took, 1000);
+    EXPECT_EQ(FilesLeft(), 0);
+    EXPECT_NE(CurrentUpdateState(), kUpdateOffered);
+}
+
+// Zelmora.exe itself: WM_CLOSE during a slow download ends the program
+// within a second, and its settings are written as at any exit.
+TEST(UpdateCheckProgram, ClosingZelmoraDuringASlowDownloadEndsItWithinASecond) {
+    ScratchFolder folder;
+    std::filesystem::copy_file(ZELMORA_EXE, folder.Path(L"Zelmora.exe"));
+    HttpTestServer server;
+    server.Serve("/", kHomePage);
+    server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
+    server.Serve("/releases/Zelmora_V2-67_Setup.exe", SetupProgram(400000), Answer::kSlowly);
+    std::wstring line = L"\"" + folder.Path(L"Zelmora.exe") + L"\" UPDATESITE=" + server.Site();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.Path(L"").c_str(), &startup, &process));
+    CloseHandle(process.hThread);
+    bool downloading = false;
+    for (int waited = 0; waited < 30000 && !downloading; waited += 20) {
+        downloading = server.Requests("/releases/Zelmora_V2-67_Setup.exe") > 0;
+        Sleep(20);
+    }
+    EXPECT_TRUE(downloading);
+    HWND main = nullptr;
+    for (HWND w = FindWindowW(L"ZELMORA", nullptr); w != nullptr;
+         w = FindWindowExW(nullptr, w, L"ZELMORA", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == process.dwProcessId) main = w;
+    }
+    ASSERT_NE(main, nullptr);
+    const DWORD start = GetTickCount();
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    const DWORD ended = WaitForSingleObject(process.hProcess, 10000);
+    const DWORD took = GetTickCount() - start;
+    if (ended != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(ended, static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_LT(took, 1000u);
+    EXPECT_FALSE(folder.Exists(L"Zelmora_V2-67_Setup.exe"));
+    EXPECT_FALSE(folder.Exists(L"Zelmora_V2-67_Setup.exe.part"));
+    const std::wstring site = server.Site();
+    EXPECT_NE(
+        folder.Read(L"Zelmora.ini").find("UPDATESITE=" + std::string(site.begin(), site.end())),
+        std::string::npos);
+}
+
+} // namespace
