@@ -6,6 +6,7 @@
 #include "app/program_state.h"
 #include "resources/resource_ids.h"
 #include "services/update_check.h"
+#include "services/test_settings.h"
 #include "services/update_site.h"
 #include "support/bounded_format.h"
 #include "support/error_report.h"
@@ -40,6 +41,8 @@ void InstallUpdate(HWND window) {
 
 void StartProgramUpdateCheck(HWND mainWindow) {
     if (UpdateSite()[0] == L'\0') return;
+    // Under the tests' setting only sites on this computer are asked.
+    if (LoopbackAddressesOnly() && !IsLoopbackAddress(UpdateSite())) return;
     UpdateCheckSetup setup{};
     setup.site = UpdateSite();
     setup.programDir = programDir;

@@ -4,10 +4,10 @@
 //                                  time and the reset program's waits are
 //                                  divided by n (1 to 100000), so that a test
 //                                  sees in a second what takes minutes
-//   ZELMORA_TEST_LOOPBACK_ONLY=1   the internet test asks only addresses on
-//                                  the computer itself (127.x.x.x,
-//                                  localhost); other addresses are left out
-//                                  as if they were empty
+//   ZELMORA_TEST_LOOPBACK_ONLY=1   the internet test and the update check
+//                                  ask only addresses on the computer itself
+//                                  (127.x.x.x, localhost); other addresses
+//                                  are left out as if they were empty
 #pragma once
 
 #include <cstdint>
