@@ -87,11 +87,7 @@ int ParseHelpCommand(const wchar_t* text, const wchar_t** rest) {
 }
 
 int ReadHelpSectionLine(const wchar_t* line, const wchar_t** rest) {
-    if (rest != nullptr) *rest = line;
-    if (line == nullptr) return 0;
-    if (CheckSectionHeader(line, kHelpHeader, &helpSectionActive, rest)) return 0;
-    if (!helpSectionActive) return 0;
-    return ParseHelpCommand(line, rest);
+    return ReadSectionLine(line, rest, kHelpHeader, &helpSectionActive, ParseHelpCommand);
 }
 
 void WriteHelpSection(FILE* file) {

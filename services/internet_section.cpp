@@ -252,11 +252,7 @@ int ParseInternetCommand(const wchar_t* text, const wchar_t** rest) {
 }
 
 int ReadInternetSectionLine(const wchar_t* line, const wchar_t** rest) {
-    if (rest != nullptr) *rest = line;
-    if (line == nullptr) return 0;
-    if (CheckSectionHeader(line, kInternetHeader, &internetSectionActive, rest)) return 0;
-    if (!internetSectionActive) return 0;
-    return ParseInternetCommand(line, rest);
+    return ReadSectionLine(line, rest, kInternetHeader, &internetSectionActive, ParseInternetCommand);
 }
 
 void WriteInternetSection(FILE* file) {

@@ -27,3 +27,12 @@ bool CheckSectionHeader(const wchar_t* line, const wchar_t* header, bool* active
     if (*active && rest != nullptr) *rest = SkipCommandWhite(p + std::wcslen(header));
     return true;
 }
+
+int ReadSectionLine(const wchar_t* line, const wchar_t** rest, const wchar_t* header, bool* active,
+                    int (*parse)(const wchar_t* text, const wchar_t** rest)) {
+    if (rest != nullptr) *rest = line;
+    if (line == nullptr) return 0;
+    if (CheckSectionHeader(line, header, active, rest)) return 0;
+    if (!*active) return 0;
+    return parse(line, rest);
+}

@@ -34,3 +34,10 @@ const wchar_t* SkipComment(const wchar_t* p);
 // Returns true when the line was a header line of any section.
 bool CheckSectionHeader(const wchar_t* line, const wchar_t* header, bool* active,
                         const wchar_t** rest);
+
+// The line handler that sections share: a header line switches `*active`
+// (and *rest goes behind a matching header) and consumes nothing; any other
+// line goes to `parse` while the section is active. Returns what `parse`
+// returns, 0 for a header line or an inactive section.
+int ReadSectionLine(const wchar_t* line, const wchar_t** rest, const wchar_t* header, bool* active,
+                    int (*parse)(const wchar_t* text, const wchar_t** rest));

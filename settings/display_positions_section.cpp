@@ -99,11 +99,7 @@ int ParsePositionCommand(const wchar_t* text, const wchar_t** rest) {
 }
 
 int ReadPositionsSectionLine(const wchar_t* line, const wchar_t** rest) {
-    if (rest != nullptr) *rest = line;
-    if (line == nullptr) return 0;
-    if (CheckSectionHeader(line, kPositionsHeader, &displayPositionsSectionActive, rest)) return 0;
-    if (!displayPositionsSectionActive) return 0;
-    return ParsePositionCommand(line, rest);
+    return ReadSectionLine(line, rest, kPositionsHeader, &displayPositionsSectionActive, ParsePositionCommand);
 }
 
 void WritePositionsSection(FILE* file) {

@@ -49,11 +49,7 @@ int ParseOptionsCommand(const wchar_t* text, const wchar_t** rest) {
 }
 
 int ReadOptionsSectionLine(const wchar_t* line, const wchar_t** rest) {
-    if (rest != nullptr) *rest = line;
-    if (line == nullptr) return 0;
-    if (CheckSectionHeader(line, kOptionsHeader, &optionsSectionActive, rest)) return 0;
-    if (!optionsSectionActive) return 0;
-    return ParseOptionsCommand(line, rest);
+    return ReadSectionLine(line, rest, kOptionsHeader, &optionsSectionActive, ParseOptionsCommand);
 }
 
 void WriteOptionsSection(FILE* file) {

@@ -186,11 +186,7 @@ int ParseLogCommand(const wchar_t* text, const wchar_t** rest) {
 }
 
 int ReadLogSectionLine(const wchar_t* line, const wchar_t** rest) {
-    if (rest != nullptr) *rest = line;
-    if (line == nullptr) return 0;
-    if (CheckSectionHeader(line, kLogHeader, &logErrorsSectionActive, rest)) return 0;
-    if (!logErrorsSectionActive) return 0;
-    return ParseLogCommand(line, rest);
+    return ReadSectionLine(line, rest, kLogHeader, &logErrorsSectionActive, ParseLogCommand);
 }
 
 void WriteLogSection(FILE* file) {
