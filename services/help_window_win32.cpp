@@ -37,34 +37,27 @@ const DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 const PositionCodeValue kBottomRow = PositionCode(kRuleBase, kFractionWhole, -34);
 
 // One control of the table, not yet created.
-ControlEntry Control(const wchar_t* className, const wchar_t* text, int id, PositionCodeValue x,
-                     PositionCodeValue y, PositionCodeValue width, PositionCodeValue height,
-                     DWORD style, HFONT* font = nullptr) {
-    return {className, text, id, x,       y,       width,       height,
-            style,     font, 0,  nullptr, nullptr, {0, 0, 0, 0}};
-}
-
 // The text fills the window above one row: "Find <", the search box,
 // "Find >" and "Done".
 ControlEntry helpControls[] = {
-    Control(L"Edit", L"", IDC_HELP_TEXT, kMargin, kMargin,
-            PositionCode(kRuleBase, kFractionWhole, -2 * kMargin),
-            PositionCode(kRuleBase, kFractionWhole, -45),
-            WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                ES_NOHIDESEL | ES_AUTOVSCROLL,
-            &smallFixedFont),
-    Control(L"Button", L"Find <", IDC_HELP_FIND_PREVIOUS, kMargin, kBottomRow, kButtonWidth,
-            kButtonHeight, kButtonStyle),
-    Control(
+    MakeControl(L"Edit", L"", IDC_HELP_TEXT, kMargin, kMargin,
+                PositionCode(kRuleBase, kFractionWhole, -2 * kMargin),
+                PositionCode(kRuleBase, kFractionWhole, -45),
+                WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                    ES_NOHIDESEL | ES_AUTOVSCROLL,
+                &smallFixedFont),
+    MakeControl(L"Button", L"Find <", IDC_HELP_FIND_PREVIOUS, kMargin, kBottomRow, kButtonWidth,
+                kButtonHeight, kButtonStyle),
+    MakeControl(
         L"ComboBox", L"", IDC_HELP_SEARCH, ReferenceCode(kRefEnd, 1, kGap),
         ReferenceCode(kRefStart, 1, 2),
         PositionCode(kRuleBase, kFractionWhole, -(2 * kMargin + 3 * kButtonWidth + 3 * kGap + 2)),
         kButtonHeight,
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL),
-    Control(L"Button", L"Find >", IDC_HELP_FIND_NEXT, ReferenceCode(kRefEnd, 2, kGap), kBottomRow,
-            kButtonWidth, kButtonHeight, kButtonStyle),
-    Control(L"Button", L"Done", IDC_HELP_DONE, ReferenceCode(kRefEnd, 3, kGap), kBottomRow,
-            kButtonWidth, kButtonHeight, kButtonStyle),
+    MakeControl(L"Button", L"Find >", IDC_HELP_FIND_NEXT, ReferenceCode(kRefEnd, 2, kGap),
+                kBottomRow, kButtonWidth, kButtonHeight, kButtonStyle),
+    MakeControl(L"Button", L"Done", IDC_HELP_DONE, ReferenceCode(kRefEnd, 3, kGap), kBottomRow,
+                kButtonWidth, kButtonHeight, kButtonStyle),
 };
 ControlTable helpTable{helpControls, sizeof helpControls / sizeof helpControls[0],
                        &helpHandoverFont, nullptr};

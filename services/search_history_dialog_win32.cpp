@@ -21,27 +21,21 @@ const PositionCodeValue kBottomRow = PositionCode(kRuleBase, kFractionWhole, -34
 const PositionCodeValue kTextPlus20 = PositionCode(kRulePlusText, 0, 20);
 
 // One control of the table, not yet created.
-ControlEntry Control(const wchar_t* className, const wchar_t* text, int id, PositionCodeValue x,
-                     PositionCodeValue y, PositionCodeValue width, PositionCodeValue height,
-                     DWORD style) {
-    return {className, text,    id, x,       y,       width,       height,
-            style,     nullptr, 0,  nullptr, nullptr, {0, 0, 0, 0}};
-}
-
 // The list fills the dialog above a row of the three buttons, "Done" at
 // the right.
 ControlEntry historyControls[] = {
-    Control(L"Listbox", L"", IDC_HISTORY_LIST, kMargin, kMargin,
-            PositionCode(kRuleBase, kFractionWhole, -2 * kMargin),
-            PositionCode(kRuleBase, kFractionWhole, -45),
-            WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP |
-                LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT),
-    Control(L"Button", L"Copy to Search", IDC_HISTORY_COPY, kMargin, kBottomRow, kTextPlus20,
-            kButtonHeight, kButtonStyle | BS_PUSHBUTTON),
-    Control(L"Button", L"Delete Selected", IDC_HISTORY_DELETE, ReferenceCode(kRefEnd, 1, kGap),
-            kBottomRow, kTextPlus20, kButtonHeight, kButtonStyle | BS_PUSHBUTTON),
-    Control(L"Button", L"Done", IDC_HISTORY_DONE, PositionCode(kRuleMinusText, kFractionWhole, -30),
-            kBottomRow, kTextPlus20, kButtonHeight, kButtonStyle | BS_DEFPUSHBUTTON),
+    MakeControl(L"Listbox", L"", IDC_HISTORY_LIST, kMargin, kMargin,
+                PositionCode(kRuleBase, kFractionWhole, -2 * kMargin),
+                PositionCode(kRuleBase, kFractionWhole, -45),
+                WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP |
+                    LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT),
+    MakeControl(L"Button", L"Copy to Search", IDC_HISTORY_COPY, kMargin, kBottomRow, kTextPlus20,
+                kButtonHeight, kButtonStyle | BS_PUSHBUTTON),
+    MakeControl(L"Button", L"Delete Selected", IDC_HISTORY_DELETE, ReferenceCode(kRefEnd, 1, kGap),
+                kBottomRow, kTextPlus20, kButtonHeight, kButtonStyle | BS_PUSHBUTTON),
+    MakeControl(L"Button", L"Done", IDC_HISTORY_DONE,
+                PositionCode(kRuleMinusText, kFractionWhole, -30), kBottomRow, kTextPlus20,
+                kButtonHeight, kButtonStyle | BS_DEFPUSHBUTTON),
 };
 ControlTable historyTable{historyControls, sizeof historyControls / sizeof historyControls[0],
                           &statusBarFont, nullptr};

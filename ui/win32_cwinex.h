@@ -21,6 +21,15 @@ struct ControlEntry {
     RECT rect;   // computed rectangle in the parent's client area
 };
 
+// An entry with the usual defaults: no extended style, no creation
+// parameter, not yet created.
+inline ControlEntry MakeControl(const wchar_t* className, const wchar_t* text, int id,
+                                PositionCodeValue x, PositionCodeValue y, PositionCodeValue width,
+                                PositionCodeValue height, DWORD style, HFONT* font = nullptr) {
+    return {className, text, id, x,       y,       width,       height,
+            style,     font, 0,  nullptr, nullptr, {0, 0, 0, 0}};
+}
+
 struct ControlTable {
     ControlEntry* entries;
     int count;
