@@ -100,9 +100,7 @@ TEST_F(TaggedFileTest, ReferencesAndScriptCommandsDeliverTheirLines) {
         {nullptr, L"<script.txt@0", {}, L"Line Number < 1: 0"},
         {nullptr, L"<script.txt@alpha-5", {}, L"Invalid Line #: -3: "},
         {nullptr, L"<script.txt@gamma+1", {}, L"Tag Not Found: gamma+1"},
-        {nullptr, L"<script.txt@_x", {}, L"Invalid Tag Format at: _x"},
         {nullptr, L"<missing.txt", {}, L"Unable to Open Input File: \"missing.txt\""},
-        {nullptr, L"<missing.txt@tag", {}, L"Unable to Open File: \"missing.txt\""},
         {nullptr, L"<script.txt=0", {}, L"Invalid # in file=# format: \"script.txt=0\""},
         {nullptr, L"<script.txt=99999999999", {}, L"Invalid # in file=# format: \"script.txt=9"},
         {nullptr, L"<script.txt@9", {}, L"Invalid Line #: 9: "},
@@ -127,7 +125,6 @@ TEST_F(TaggedFileTest, ReferencesAndScriptCommandsDeliverTheirLines) {
         {"FRETURN\n", L"<s.txt", {}, L"Too many FileReturn commands"},
         {":a FCALL a\n", L"<s.txt", {}, L"FileCall Maximum Nesting Exceeded (4 Max)"},
         {"FGOTO 9\n", L"<s.txt", {}, L"Invalid Reference Line Number (1 - 1): 9"},
-        {"FLOOP4=2 1\n", L"<s.txt", {}, L"Invalid FileLoop Number (0 - 3): 4"},
         {"FLOOP0=0 1\n", L"<s.txt", {}, L"FileLoop Count < 1: 0"},
         {"F_FILE=X\n", L"<s.txt", {}, L"File_File specifier: (N, T, F): \"X\""},
         {"FGOTO 2\n:x FGOTO x\n", L"<s.txt", {}, L"Too Many Line Visits in One Run (100000 Max)"},
@@ -200,29 +197,6 @@ TEST_F(TaggedFileTest, TheTrackingFileRecordsEveryStep) {
     const std::string appended = folder.ReadText(L"DefaultTrackingFile.txt");
     EXPECT_EQ(appended.rfind(text, 0), 0u);
     EXPECT_NE(appended.find("Line 2: FileText: again\n"), std::string::npos) << appended;
-}
-
-TEST_F(TaggedFileTest, ATrackingFileThatCannotBeOpenedFailsTheRun) {
-    std::filesystem::create_directory(folder.Path(kTaggedTrackingFileName));
-    folder.WriteText(L"track.txt", "F_FILE=T\nhello\n");
-    RunOutcome outcome = RunReference(L"<track.txt");
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(
-        outcome.message.rfind(L"Unable to open File Tracking file: \"DefaultTrackingFile.txt\"", 0),
-        0u)
-        << outcome.message;
-}
-
-TEST_F(TaggedFileTest, ContentOffsetSkipsTagsOfBothForms) {
-    const struct {
-        const wchar_t* line;
-        int offset;
-    } cases[] = {
-        {L"   plain", 3},     {L":tag content", 5}, {L" :tag ; content", 8},
-        {L"tag: content", 5}, {L"tag:content", 0},  {L":9 x", 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TaggedContentOffset(c.line), c.offset) << c.line;
 }
 
 } // namespace
