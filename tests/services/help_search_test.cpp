@@ -24,52 +24,36 @@ int ReadLine(int index, wchar_t* buffer, int capacity, void* context) {
     return static_cast<int>(std::wcslen(buffer));
 }
 
-SearchLines Lines(const std::vector<const wchar_t*>& text) {
-    return {static_cast<int>(text.size()), ReadLine,
-            const_cast<void*>(static_cast<const void*>(&text))};
+SearchHit Find(const wchar_t* text, int line, int column, SearchDirection direction, int findAgain,
+               const std::vector<const wchar_t*>& lines = kText) {
+    const SearchLines source{static_cast<int>(lines.size()), ReadLine,
+                             const_cast<void*>(static_cast<const void*>(&lines))};
+    return FindInLines(source, text, line, column, direction, findAgain);
 }
 
-struct SearchCase {
-    const wchar_t* text;
-    int line, column; // the caret
-    SearchDirection direction;
-    int findAgain;
-    int hitLine, hitColumn; // -1: none
-};
-
 TEST(HelpSearch, FindsByTheRulesOfCaretFindAgainAndWrapping) {
-    const SearchCase cases[] = {
-        // Case does not matter; the first match at or after the caret.
-        {L"sun", 0, 0, kSearchForwards, 0, 0, 0},
-        {L"SUN", 0, 1, kSearchForwards, 0, 0, 12},
+    const struct {
+        const wchar_t* text;
+        int line, column; // the caret
+        SearchDirection direction;
+        int findAgain;
+        int hitLine, hitColumn; // -1: none
+    } cases[] = {
         // A match at the caret is taken again only while find-again is 0.
-        {L"sun", 0, 12, kSearchForwards, 0, 0, 12},
+        {L"SUN", 0, 12, kSearchForwards, 0, 0, 12},
         {L"sun", 0, 12, kSearchForwards, 1, 2, 4},
-        {L"sun", 2, 4, kSearchForwards, 1, 2, 13},
-        // Forwards past the last line wraps to the first.
-        {L"sun", 4, 16, kSearchForwards, 1, 0, 0},
-        {L"dawn", 4, 1, kSearchForwards, 0, -1,
-         -1}, // the caret line's near side is not searched again
-        // Backwards: the last match at or before the caret, then up the lines.
-        {L"sun", 2, 16, kSearchBackwards, 0, 2, 13},
-        {L"sun", 2, 13, kSearchBackwards, 1, 2, 4},
-        {L"sun", 2, 4, kSearchBackwards, 1, 0, 12},
-        // Backwards past the first line wraps to the last.
-        {L"sun", 0, 0, kSearchBackwards, 1, 4, 15},
-        {L"and", 0, 2, kSearchBackwards, 0, 4, 5},
-        // Misses: an absent text, an empty one.
-        {L"moon", 2, 3, kSearchForwards, 0, -1, -1},
-        {L"moon", 2, 3, kSearchBackwards, 0, -1, -1},
-        {L"", 0, 0, kSearchForwards, 0, -1, -1},
-        // A phrase with blanks and punctuation.
+        // The caret line's near side is not searched again after wrapping.
+        {L"dawn", 4, 1, kSearchForwards, 0, -1, -1},
         {L"DUSK, SUN.", 1, 0, kSearchForwards, 0, 4, 9},
+        {L"", 0, 0, kSearchForwards, 0, -1, -1},
+        {nullptr, 0, 0, kSearchForwards, 0, -1, -1},
     };
-    for (const SearchCase& c : cases) {
-        const SearchHit hit =
-            FindInLines(Lines(kText), c.text, c.line, c.column, c.direction, c.findAgain);
-        EXPECT_EQ(hit.line, c.hitLine) << c.text << " from " << c.line << ":" << c.column;
-        EXPECT_EQ(hit.column, c.hitColumn) << c.text << " from " << c.line << ":" << c.column;
+    for (const auto& c : cases) {
+        const SearchHit hit = Find(c.text, c.line, c.column, c.direction, c.findAgain);
+        EXPECT_EQ(hit.line, c.hitLine) << c.line << ":" << c.column;
+        EXPECT_EQ(hit.column, c.hitColumn) << c.line << ":" << c.column;
     }
+    EXPECT_EQ(Find(L"sun", 0, 0, kSearchForwards, 0, {}).line, -1);
 }
 
 // Finding again and again visits every match once, in order, and comes round.
@@ -78,23 +62,17 @@ TEST(HelpSearch, RepeatedFindsVisitEveryMatchInTurnBothWays) {
     SearchHit at = {0, 0};
     int findAgain = 0;
     for (const auto& expected : forwards) {
-        at = FindInLines(Lines(kText), L"sun", at.line, at.column, kSearchForwards, findAgain);
+        at = Find(L"sun", at.line, at.column, kSearchForwards, findAgain);
         EXPECT_EQ(at.line, expected[0]);
         EXPECT_EQ(at.column, expected[1]);
         findAgain = 1;
     }
     const int backwards[][2] = {{4, 15}, {2, 13}, {2, 4}, {0, 12}, {0, 0}, {4, 15}};
     for (const auto& expected : backwards) {
-        at = FindInLines(Lines(kText), L"sun", at.line, at.column, kSearchBackwards, 1);
+        at = Find(L"sun", at.line, at.column, kSearchBackwards, 1);
         EXPECT_EQ(at.line, expected[0]);
         EXPECT_EQ(at.column, expected[1]);
     }
-}
-
-TEST(HelpSearch, AnEmptyTextOrNoLinesFindNothing) {
-    const std::vector<const wchar_t*> none;
-    EXPECT_EQ(FindInLines(Lines(none), L"sun", 0, 0, kSearchForwards, 0).line, -1);
-    EXPECT_EQ(FindInLines(Lines(kText), nullptr, 0, 0, kSearchForwards, 0).line, -1);
 }
 
 } // namespace

@@ -1,13 +1,11 @@
 // The help window's search history: 25 entries, unique without regard to
-// case, the arrow keys' current entry, and deleting a selection.
+// case, and deleting a selection (the arrow keys: help_window_win32_test).
 #include "services/search_history.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "support/error_report.h"
 
 namespace {
 
@@ -22,111 +20,65 @@ class SearchHistoryTest : public ::testing::Test {
         return entries;
     }
     static void AddNumbered(int first, int last) {
+        ClearSearchHistory();
         for (int i = first; i <= last; ++i)
             AddSearchText((L"text " + std::to_wstring(i)).c_str());
     }
 };
 
-TEST_F(SearchHistoryTest, A26thTextDropsTheOldest) {
-    AddNumbered(1, 25);
-    ASSERT_EQ(SearchHistoryCount(), 25);
-    AddSearchText(L"text 26");
-    const std::vector<std::wstring> entries = Entries();
-    ASSERT_EQ(entries.size(), 25u);
-    EXPECT_EQ(entries.front(), L"text 2");
-    EXPECT_EQ(entries.back(), L"text 26");
-    EXPECT_EQ(CurrentSearchEntry(), 24);
-}
-
-TEST_F(SearchHistoryTest, AnEqualTextInOtherCaseMovesToTheNewestPlaceWithItsNewSpelling) {
-    struct Case {
+// An equal text in other case moves to the newest place with its new
+// spelling; a 26th text drops the oldest, an equal one does not.
+TEST_F(SearchHistoryTest, TextsAreUniqueWithoutRegardToCaseAndTheOldestGoesFirst) {
+    const struct {
         const wchar_t* added;
         std::vector<std::wstring> after;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {L"Sunrise", {L"Sunrise"}},
         {L"dusk", {L"Sunrise", L"dusk"}},
         {L"SUNRISE", {L"dusk", L"SUNRISE"}},
-        {L"Dusk", {L"SUNRISE", L"Dusk"}},
-        {L"", {L"SUNRISE", L"Dusk"}}, // an empty text is not added
-        {L"caf\u00e9", {L"SUNRISE", L"Dusk", L"caf\u00e9"}},
-        {L"CAF\u00c9", {L"SUNRISE", L"Dusk", L"CAF\u00c9"}},
+        {L"", {L"dusk", L"SUNRISE"}},
+        {L"caf\u00e9", {L"dusk", L"SUNRISE", L"caf\u00e9"}},
+        {L"CAF\u00c9", {L"dusk", L"SUNRISE", L"CAF\u00c9"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         AddSearchText(c.added);
         EXPECT_EQ(Entries(), c.after) << c.added;
     }
-    // A full history takes an equal text without dropping its oldest.
-    ClearSearchHistory();
-    AddNumbered(1, 25);
-    AddSearchText(L"TEXT 1");
-    EXPECT_EQ(SearchHistoryCount(), 25);
-    EXPECT_EQ(Entries().front(), L"text 2");
-    EXPECT_EQ(Entries().back(), L"TEXT 1");
-}
-
-TEST_F(SearchHistoryTest, ArrowKeysStepToOlderAndNewerNeighboursAndStopAtTheEnds) {
-    EXPECT_EQ(StepSearchHistory(-1), nullptr); // no current entry
-    AddNumbered(1, 3);
-    struct Step {
-        int step;
-        const wchar_t* shown; // null: nothing happens
-        int current;
-    };
-    const Step steps[] = {
-        {+1, nullptr, 2}, {-1, L"text 2", 1}, {-1, L"text 1", 0},
-        {-1, nullptr, 0}, {+1, L"text 2", 1}, {+1, L"text 3", 2},
-    };
-    for (const Step& s : steps) {
-        const wchar_t* shown = StepSearchHistory(s.step);
-        if (s.shown == nullptr)
-            EXPECT_EQ(shown, nullptr);
-        else
-            EXPECT_STREQ(shown, s.shown);
-        EXPECT_EQ(CurrentSearchEntry(), s.current);
+    for (const wchar_t* added : {L"TEXT 1", L"text 26"}) {
+        AddNumbered(1, 25);
+        AddSearchText(added);
+        EXPECT_EQ(SearchHistoryCount(), 25);
+        EXPECT_EQ(Entries().front(), L"text 2");
+        EXPECT_EQ(Entries().back(), added);
+        EXPECT_EQ(CurrentSearchEntry(), 24);
     }
-    SetCurrentSearchEntry(kNoSearchEntry);
-    EXPECT_EQ(StepSearchHistory(+1), nullptr);
+    AddSearchText(std::wstring(kSearchTextLength + 100, L'x').c_str()); // kept cut
+    EXPECT_EQ(std::wstring(SearchHistoryEntry(24)).size(), size_t{kSearchTextLength - 1});
 }
 
-TEST_F(SearchHistoryTest, DeletingThirtySelectedIndicesDeletesTheLowestTwentyFive) {
-    AddNumbered(1, 25);
-    // 30 selected rows, in any order: the 25 lowest name entries 0-24.
-    std::vector<int> selected;
+// Deleting keeps the others in order and the current entry when it stays;
+// of 30 selected rows (in any order) the 25 lowest name the whole history.
+TEST_F(SearchHistoryTest, DeletingASelection) {
+    std::vector<int> thirty;
     for (int i = 29; i >= 0; --i)
-        selected.push_back(i);
-    EXPECT_EQ(DeleteSearchEntries(selected.data(), 30), 25);
-    EXPECT_EQ(SearchHistoryCount(), 0);
-    EXPECT_EQ(CurrentSearchEntry(), kNoSearchEntry);
-}
-
-TEST_F(SearchHistoryTest, DeletingKeepsTheOthersInOrderAndTheCurrentEntryWhenItStays) {
-    struct Case {
+        thirty.push_back(i);
+    const struct {
         std::vector<int> selected;
         std::vector<std::wstring> kept;
         int current; // after, with "text 4" current before
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{0, 2}, {L"text 2", L"text 4", L"text 5"}, 1},
         {{3}, {L"text 1", L"text 2", L"text 3", L"text 5"}, kNoSearchEntry},
         {{4, 4, 7, -1}, {L"text 1", L"text 2", L"text 3", L"text 4"}, 3},
-        {{}, {L"text 1", L"text 2", L"text 3", L"text 4", L"text 5"}, 3},
+        {thirty, {}, kNoSearchEntry},
     };
-    for (const Case& c : cases) {
-        ClearSearchHistory();
-        AddNumbered(1, 5);
+    for (const auto& c : cases) {
+        AddNumbered(1, c.selected.size() == 30 ? 25 : 5);
         SetCurrentSearchEntry(3);
         DeleteSearchEntries(c.selected.data(), static_cast<int>(c.selected.size()));
         EXPECT_EQ(Entries(), c.kept);
         EXPECT_EQ(CurrentSearchEntry(), c.current);
     }
-}
-
-TEST_F(SearchHistoryTest, AnOverlongTextIsKeptCutToTheSearchTextLength) {
-    const std::wstring longText(kSearchTextLength + 100, L'x');
-    ASSERT_TRUE(AddSearchText(longText.c_str()));
-    EXPECT_EQ(std::wstring(SearchHistoryEntry(0)).size(), size_t{kSearchTextLength - 1});
-    EXPECT_FALSE(HasPendingError());
 }
 
 } // namespace

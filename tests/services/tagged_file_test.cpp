@@ -49,6 +49,7 @@ class TaggedFileTest : public ::testing::Test {
                                         "  third\n"
                                         "beta: fourth\n"
                                         "fifth // a comment\n");
+        folder.WriteText(L"empty.txt", "");
         ResetTaggedTracking();
     }
     void TearDown() override {
@@ -58,84 +59,89 @@ class TaggedFileTest : public ::testing::Test {
     ScratchFolder folder;
 };
 
-struct ReferenceCase {
+// A run of a reference, with the script written to "s.txt" first (or the
+// five-line "script.txt" when there is none): its data lines and the start
+// of its message (null when it ends well).
+struct RunCase {
+    const char* script;
     const wchar_t* reference;
     std::vector<std::wstring> lines;
-};
-
-TEST_F(TaggedFileTest, ReferencesDeliverTheirRangeOfLines) {
-    const std::vector<std::wstring> all = {L"first", L"second", L"third", L"fourth", L"fifth"};
-    std::vector<std::wstring> twice = all;
-    twice.insert(twice.end(), all.begin(), all.end());
-    const ReferenceCase cases[] = {
-        {L"<script.txt", all},
-        {L"<script.txt@3", {L"third"}},
-        {L"<script.txt@3=2", {L"third", L"third"}},
-        {L"<script.txt=2", twice},
-        {L"<script.txt@2:4", {L"second", L"third", L"fourth"}},
-        {L"<script.txt@4:", {L"fourth", L"fifth"}},
-        {L"<script.txt@:2", {L"first", L"second"}},
-        {L"<script.txt@alpha:beta", {L"second", L"third", L"fourth"}},
-        {L"<script.txt@alpha+1", {L"third"}},
-        {L"<script.txt@BETA - 1", {L"third"}},
-        {L"<script.txt@0x3", {L"third"}},
-        {L"<script.txt@05", {L"fifth"}},
-        {L"  <  script.txt @ 2 : 3 = 2 ", {L"second", L"third", L"second", L"third"}},
-        {L"\"<script.txt@2\"", {L"second"}},
-        {L"LATITUDE=1 // no reference", {L"LATITUDE=1 // no reference"}},
-        {L"first: LATITUDE=1", {L"LATITUDE=1"}}, // the tag rule holds for text too
-    };
-    for (const ReferenceCase& c : cases) {
-        RunOutcome outcome = RunReference(c.reference);
-        EXPECT_TRUE(outcome.ok) << c.reference << ": " << outcome.message;
-        EXPECT_EQ(outcome.lines, c.lines) << c.reference;
-    }
-}
-
-struct FailureCase {
-    const wchar_t* reference;
     const wchar_t* message;
 };
 
-TEST_F(TaggedFileTest, BadReferencesAreReportedAsTaggedFileErrors) {
-    folder.WriteText(L"empty.txt", "");
-    const FailureCase cases[] = {
-        {L"<script.txt@5:2", L"File Tag1>Tag2: 5 > &ld"},
-        {L"<script.txt@0", L"Line Number < 1: 0"},
-        {L"<script.txt@2:-1", L"Line Number < 1: -1"},
-        {L"<script.txt@alpha-5", L"Invalid Line #: -3: "},
-        {L"<script.txt@gamma+1", L"Tag Not Found: gamma+1"},
-        {L"<script.txt@_x", L"Invalid Tag Format at: _x"},
-        {L"<script.txt@3x", L"Invalid Tag Format at: x"},
-        {L"<script.txt@!", L"Invalid Tag Format at: !"},
-        {L"<missing.txt", L"Unable to Open Input File: \"missing.txt\""},
-        {L"<missing.txt@tag", L"Unable to Open File: \"missing.txt\""},
-        {L"<", L"Unable to Open Input File: \"\""},
-        {L"<script.txt=0", L"Invalid # in file=# format: \"script.txt=0\""},
-        {L"<script.txt=2x", L"Invalid # in file=# format: \"script.txt=2x\""},
-        {L"<script.txt=", L"Invalid # in file=# format: \"script.txt=\""},
-        {L"<script.txt=99999999999", L"Invalid # in file=# format: \"script.txt=99999999999\""},
-        {L"<empty.txt=2", L"Invalid # in file=# format: \"empty.txt=2\""},
-        {L"<script.txt@9", L"Invalid Line #: 9: "},
-        {L"<script.txt@3:7", L"Invalid Line #: 6: "}, // the run reaches past the end
-        {L"\"<script.txt", L"Missing Ending \" for: \"<script.txt"},
+TEST_F(TaggedFileTest, ReferencesAndScriptCommandsDeliverTheirLines) {
+    const std::vector<std::wstring> all = {L"first", L"second", L"third", L"fourth", L"fifth"};
+    std::vector<std::wstring> twice = all;
+    twice.insert(twice.end(), all.begin(), all.end());
+    const std::vector<std::wstring> loop = {L"start", L"body", L"body", L"body", L"end"};
+    std::vector<std::wstring> loopTwice = loop;
+    loopTwice.insert(loopTwice.end(), loop.begin(), loop.end());
+    const RunCase cases[] = {
+        // The references of every form.
+        {nullptr, L"<script.txt", all, nullptr},
+        {nullptr, L"<script.txt@3=2", {L"third", L"third"}, nullptr},
+        {nullptr, L"<script.txt=2", twice, nullptr},
+        {nullptr, L"<script.txt@2:4", {L"second", L"third", L"fourth"}, nullptr},
+        {nullptr, L"<script.txt@4:", {L"fourth", L"fifth"}, nullptr},
+        {nullptr, L"<script.txt@:2", {L"first", L"second"}, nullptr},
+        {nullptr, L"<script.txt@alpha:beta", {L"second", L"third", L"fourth"}, nullptr},
+        {nullptr, L"<script.txt@BETA - 1", {L"third"}, nullptr},
+        {nullptr, L"<script.txt@0x3", {L"third"}, nullptr},
+        {nullptr, L"<empty.txt", {}, nullptr},
+        {nullptr,
+         L"  <  script.txt @ 2 : 3 = 2 ",
+         {L"second", L"third", L"second", L"third"},
+         nullptr},
+        {nullptr, L"\"<script.txt@2\"", {L"second"}, nullptr},
+        {nullptr, L"LATITUDE=1 // no reference", {L"LATITUDE=1 // no reference"}, nullptr},
+        {nullptr, L"first: LATITUDE=1", {L"LATITUDE=1"}, nullptr}, // the tag rule holds too
+        // Bad references.
+        {nullptr, L"<script.txt@5:2", {}, L"File Tag1>Tag2: 5 > &ld"},
+        {nullptr, L"<script.txt@0", {}, L"Line Number < 1: 0"},
+        {nullptr, L"<script.txt@alpha-5", {}, L"Invalid Line #: -3: "},
+        {nullptr, L"<script.txt@gamma+1", {}, L"Tag Not Found: gamma+1"},
+        {nullptr, L"<missing.txt", {}, L"Unable to Open Input File: \"missing.txt\""},
+        {nullptr, L"<script.txt=0", {}, L"Invalid # in file=# format: \"script.txt=0\""},
+        {nullptr, L"<script.txt=99999999999", {}, L"Invalid # in file=# format: \"script.txt=9"},
+        {nullptr, L"<script.txt@9", {}, L"Invalid Line #: 9: "},
+        {nullptr,
+         L"<script.txt@3:7",
+         {L"third", L"fourth", L"fifth"},
+         L"Invalid Line #: 6:  at line 5 in \"script.txt\""}, // the run reaches past the end
+        {nullptr, L"FCALL x", {}, L"FileCall Valid only in <File Mode"},
+        // Calls, loops, jumps and the ends of a run.
+        {"FCALL sub\nafter\nfilestop\nsub: in sub\nfIlErEtUrN\n",
+         L"<s.txt",
+         {L"in sub", L"after", L""},
+         nullptr},
+        {"start\n:top body\nFLOOP0=3 top\nend\n", L"<s.txt=2", loopTwice, nullptr},
+        {"one\ntwo\nFLOOP [1] = 2, .-2\n",
+         L"<s.txt",
+         {L"one", L"two", L"one", L"two", L""},
+         nullptr},
+        {"FGOTO end\nskipped\n:end landed\n", L"<s.txt", {L"landed"}, nullptr},
+        {"FGOTOx 1\nFCALL\nFRETURNx\n", L"<s.txt", {L"FGOTOx 1", L"FCALL", L"FRETURNx"}, nullptr},
+        {"a\nFABORT\nb\n", L"<s.txt", {L"a"}, L"FileAbort - Execution Terminated at line 2"},
+        {"FRETURN\n", L"<s.txt", {}, L"Too many FileReturn commands"},
+        {":a FCALL a\n", L"<s.txt", {}, L"FileCall Maximum Nesting Exceeded (4 Max)"},
+        {"FGOTO 9\n", L"<s.txt", {}, L"Invalid Reference Line Number (1 - 1): 9"},
+        {"FLOOP0=0 1\n", L"<s.txt", {}, L"FileLoop Count < 1: 0"},
+        {"F_FILE=X\n", L"<s.txt", {}, L"File_File specifier: (N, T, F): \"X\""},
+        {"FGOTO 2\n:x FGOTO x\n", L"<s.txt", {}, L"Too Many Line Visits in One Run (100000 Max)"},
     };
-    for (const FailureCase& c : cases) {
-        RunOutcome outcome = RunReference(c.reference);
-        EXPECT_FALSE(outcome.ok) << c.reference;
+    for (const RunCase& c : cases) {
+        SCOPED_TRACE(c.script != nullptr ? c.script : "");
+        if (c.script != nullptr) folder.WriteText(L"s.txt", c.script);
+        const RunOutcome outcome = RunReference(c.reference);
+        EXPECT_EQ(outcome.lines, c.lines) << c.reference;
+        EXPECT_EQ(outcome.ok, c.message == nullptr) << c.reference;
+        if (c.message == nullptr) {
+            EXPECT_EQ(outcome.message, L"") << c.reference;
+            continue;
+        }
         EXPECT_EQ(outcome.message.substr(0, std::wcslen(c.message)), c.message) << c.reference;
+        EXPECT_EQ(outcome.category, kErrorTaggedFile) << c.reference;
     }
-    // Failures after a line was read say where.
-    RunOutcome outcome = RunReference(L"<script.txt@3:7");
-    EXPECT_EQ(outcome.message, L"Invalid Line #: 6:  at line 5 in \"script.txt\"");
-    EXPECT_EQ(outcome.category, kErrorTaggedFile);
-}
-
-TEST_F(TaggedFileTest, AnEmptyFileHasNothingToRun) {
-    folder.WriteText(L"empty.txt", "");
-    RunOutcome outcome = RunReference(L"<empty.txt");
-    EXPECT_TRUE(outcome.ok);
-    EXPECT_TRUE(outcome.lines.empty());
 }
 
 TEST_F(TaggedFileTest, CommentsAndLineEndsAreCutAndTagsSkipped) {
@@ -152,75 +158,6 @@ TEST_F(TaggedFileTest, CommentsAndLineEndsAreCutAndTagsSkipped) {
     EXPECT_EQ(outcome.lines, expected);
 }
 
-struct ScriptCase {
-    const char* script;
-    const wchar_t* reference;
-    std::vector<std::wstring> lines; // data lines handed out
-    const wchar_t* message;          // the start of the message; null when the run ends well
-};
-
-TEST_F(TaggedFileTest, ScriptCommandsSteerTheRun) {
-    const ScriptCase cases[] = {
-        {"FCALL sub\nafter\nFSTOP\n:sub in sub\nFRETURN\n",
-         L"<s.txt",
-         {L"in sub", L"after", L""},
-         nullptr},
-        {"FileCall sub\nafter\nfilestop\nsub: in sub\nfIlErEtUrN\n",
-         L"<s.txt",
-         {L"in sub", L"after", L""},
-         nullptr},
-        {"start\n:top body\nFLOOP0=3 top\nend\n",
-         L"<s.txt",
-         {L"start", L"body", L"body", L"body", L"end"},
-         nullptr},
-        {"start\n:top body\nFLOOP0=3 top\nend\n",
-         L"<s.txt=2",
-         {L"start", L"body", L"body", L"body", L"end", L"start", L"body", L"body", L"body", L"end"},
-         nullptr},
-        {"one\ntwo\nFLOOP [1] = 2, .-2\n",
-         L"<s.txt",
-         {L"one", L"two", L"one", L"two", L""},
-         nullptr},
-        {"FGOTO .+2\nskipped\nlanded\n", L"<s.txt", {L"landed"}, nullptr},
-        {"FGOTO end\nskipped\n:end landed\n", L"<s.txt", {L"landed"}, nullptr},
-        {"a\nFSTOP\nb\n", L"<s.txt", {L"a", L""}, nullptr},
-        {"a\nFABORT\nb\n", L"<s.txt", {L"a"}, L"FileAbort - Execution Terminated at line 2"},
-        {"FRETURN\n", L"<s.txt", {}, L"Too many FileReturn commands"},
-        {"FCALL sub\n:sub FRETURN;\n", L"<s.txt", {}, L"Invalid Reference Line Format at \";\""},
-        {"FGOTO main\n:sub in sub\nFRETURN\n:main FCALL sub\n",
-         L"<s.txt",
-         {L"in sub"},
-         L"Invalid Reference Line Number (1 - 4): 5"},
-        {":a FCALL a\n", L"<s.txt", {}, L"FileCall Maximum Nesting Exceeded (4 Max)"},
-        {"FGOTO 9\n", L"<s.txt", {}, L"Invalid Reference Line Number (1 - 1): 9"},
-        {"FGOTO 1x\n", L"<s.txt", {}, L"Invalid Reference Line Format at \"x\""},
-        {"FGOTO !\n", L"<s.txt", {}, L"Invalid Reference Line Format at \"!\""},
-        {"FGOTO nowhere\n", L"<s.txt", {}, L"Tag Not Found: nowhere"},
-        {"FLOOP0=3\n", L"<s.txt", {}, L"Missing Reference Line"},
-        {"FLOOP4=2 1\n", L"<s.txt", {}, L"Invalid FileLoop Number (0 - 3): 4"},
-        {"FLOOP0=0 1\n", L"<s.txt", {}, L"FileLoop Count < 1: 0"},
-        {"FLOOP0=-5 1\n", L"<s.txt", {}, L"FileLoop Count < 1: -5"},
-        {"FLOOP x\n", L"<s.txt", {}, L"Invalid FileLoop Format at \" x\""},
-        {"F_FILE=X\n", L"<s.txt", {}, L"File_File specifier: (N, T, F): \"X\""},
-        {"F_FILE T junk\n", L"<s.txt", {}, L"Invalid File_File Format: \"T junk\""},
-        {"FGOTOx 1\nFCALL\nFRETURNx\n", L"<s.txt", {L"FGOTOx 1", L"FCALL", L"FRETURNx"}, nullptr},
-        {"FGOTO 2\n:x FGOTO x\n", L"<s.txt", {}, L"Too Many Line Visits in One Run (100000 Max)"},
-    };
-    for (const ScriptCase& c : cases) {
-        folder.WriteText(L"s.txt", c.script);
-        RunOutcome outcome = RunReference(c.reference);
-        EXPECT_EQ(outcome.lines, c.lines) << c.script;
-        if (c.message == nullptr) {
-            EXPECT_TRUE(outcome.ok) << c.script << outcome.message;
-            EXPECT_EQ(outcome.message, L"") << c.script;
-        } else {
-            EXPECT_FALSE(outcome.ok) << c.script;
-            EXPECT_EQ(outcome.message.substr(0, std::wcslen(c.message)), c.message) << c.script;
-            EXPECT_EQ(outcome.category, kErrorTaggedFile) << c.script;
-        }
-    }
-}
-
 TEST_F(TaggedFileTest, LoopsThatNeverEndAreStoppedByTheVisitBound) {
     // Nested loops sharing a loop number keep resetting each other.
     folder.WriteText(L"s.txt", ":outer a\n:inner b\nFLOOP0=2 inner\nFLOOP0=2 outer\n");
@@ -230,24 +167,6 @@ TEST_F(TaggedFileTest, LoopsThatNeverEndAreStoppedByTheVisitBound) {
               0u)
         << outcome.message;
     EXPECT_EQ(outcome.category, kErrorTaggedFile);
-}
-
-TEST_F(TaggedFileTest, ScriptCommandsNeedAFile) {
-    const FailureCase cases[] = {
-        {L"FCALL x", L"FileCall Valid only in <File Mode"},
-        {L"FILEGOTO 1", L"FileGoto Valid only in <File Mode"},
-        {L"FLOOP0=1 1", L"FileLoop Valid only in <File Mode"},
-        {L"FRETURN", L"FileReturn Valid only in <File Mode"},
-        {L"FSTOP", L"FileStop Valid only in <File Mode"},
-        {L"FABORT", L"FileAbort Valid only in <File Mode"},
-        {L"F_FILE=T", L"File_File Output File Valid only in <File Mode"},
-    };
-    for (const FailureCase& c : cases) {
-        RunOutcome outcome = RunReference(c.reference);
-        EXPECT_FALSE(outcome.ok) << c.reference;
-        EXPECT_EQ(outcome.message, c.message);
-        EXPECT_EQ(outcome.category, kErrorTaggedFile);
-    }
 }
 
 TEST_F(TaggedFileTest, TheTrackingFileRecordsEveryStep) {
@@ -278,32 +197,6 @@ TEST_F(TaggedFileTest, TheTrackingFileRecordsEveryStep) {
     const std::string appended = folder.ReadText(L"DefaultTrackingFile.txt");
     EXPECT_EQ(appended.rfind(text, 0), 0u);
     EXPECT_NE(appended.find("Line 2: FileText: again\n"), std::string::npos) << appended;
-}
-
-TEST_F(TaggedFileTest, ATrackingFileThatCannotBeOpenedFailsTheRun) {
-    std::filesystem::create_directory(folder.Path(kTaggedTrackingFileName));
-    folder.WriteText(L"track.txt", "F_FILE=T\nhello\n");
-    RunOutcome outcome = RunReference(L"<track.txt");
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(
-        outcome.message.rfind(L"Unable to open File Tracking file: \"DefaultTrackingFile.txt\"", 0),
-        0u)
-        << outcome.message;
-}
-
-TEST_F(TaggedFileTest, ContentOffsetSkipsTagsOfBothForms) {
-    const struct {
-        const wchar_t* line;
-        int offset;
-    } cases[] = {
-        {L"plain", 0},        {L"   indented", 3},
-        {L":tag content", 5}, {L" :tag ; content", 8},
-        {L"tag: content", 5}, {L"tag:", 4},
-        {L"tag:content", 0},  {L":9 x", 0},
-        {L":_x y", 4},        {L"", 0},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TaggedContentOffset(c.line), c.offset) << c.line;
 }
 
 } // namespace

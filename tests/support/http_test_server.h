@@ -1,7 +1,8 @@
-// A small HTTP server on 127.0.0.1 for the tests of the update check: it
-// serves the pages and files a test gives it, each whole, cut off half way,
-// slowly, or never, and counts the requests. Started by its constructor on a
-// free port, stopped by its destructor. Windows only (Winsock).
+// A small HTTP server on 127.0.0.1 for the tests of the update check and the
+// internet test: it serves the pages and files a test gives it, each whole,
+// cut off half way, late, slowly, or never, and counts the requests. Started
+// by its constructor on a free port; Stop() (or the destructor) closes the
+// port, so that later connections are refused. Windows only (Winsock).
 #pragma once
 
 #include <winsock2.h>
@@ -20,6 +21,7 @@ namespace httptest {
 enum class Answer {
     kWhole,      // the whole body
     kCutHalfWay, // the headers promise the whole body; half of it comes, then the end
+    kLate,       // the whole body after 1.5 s
     kNever,      // the request is read and never answered
     kSlowly,     // 1000 bytes every 100 ms
 };
@@ -42,7 +44,15 @@ class HttpTestServer {
         acceptor_ = std::thread([this] { AcceptLoop(); });
     }
     ~HttpTestServer() {
-        stopping_ = true;
+        Stop();
+        WSACleanup();
+    }
+    HttpTestServer(const HttpTestServer&) = delete;
+    HttpTestServer& operator=(const HttpTestServer&) = delete;
+
+    // Closes the port and ends every answer under way.
+    void Stop() {
+        if (stopping_.exchange(true)) return;
         closesocket(listener_);
         acceptor_.join();
         std::vector<std::thread> connections;
@@ -54,10 +64,7 @@ class HttpTestServer {
         }
         for (std::thread& t : connections)
             t.join();
-        WSACleanup();
     }
-    HttpTestServer(const HttpTestServer&) = delete;
-    HttpTestServer& operator=(const HttpTestServer&) = delete;
 
     // "127.0.0.1:<port>", as UPDATESITE takes it.
     std::wstring Site() const { return L"127.0.0.1:" + std::to_wstring(port_); }
@@ -112,6 +119,9 @@ class HttpTestServer {
             while (!stopping_ && recv(client, buffer, sizeof buffer, 0) > 0) {
             }
         } else {
+            for (int waited = 0; route.answer == Answer::kLate && waited < 1500 && !stopping_;
+                 waited += 20)
+                Sleep(20);
             const std::string head =
                 std::string("HTTP/1.1 ") + (found ? "200 OK" : "404 Not Found") +
                 "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +

@@ -33,32 +33,24 @@ TEST_F(TextTokens, TakesPlainAndQuotedTokensOrReportsWhyNot) {
     } cases[] = {
         // A plain token ends at the first delimiter, which is consumed, or at the end.
         {L"ab;cd", kCmd, 32, 0, 0, L"ab", L"cd", nullptr},
-        {L"last", kCmd, 32, 0, 0, L"last", L"", nullptr},
         {L"a b c", nullptr, 32, 0, 0, L"a b c", L"", nullptr},
         // A character doubled in the set is a two-character delimiter; tripled, both.
         {L"a/b//c;d", L"//;", 32, 0, 0, L"a/b", L"c;d", nullptr},
-        {L"c;d", L"//;", 32, 0, 0, L"c", L"d", nullptr},
         {L"p;q", L";;;", 32, 0, 0, L"p", L"q", nullptr},
         // Nothing to take: next stays at the text.
         {L";cd", kCmd, 32, 0, 1, L"", L";cd", nullptr},
-        {L"", kCmd, 32, 0, 1, L"", L"", nullptr},
         {L"", kCmd, 32, kQuote, 1, L"", L"", nullptr},
         // Quoted tokens keep delimiters and end behind the closing quote.
         {L"\"a b;c\" rest", kCmd, 32, 0, 0, L"a b;c", L" rest", nullptr},
-        {L"\"\";", kCmd, 32, kQuote, 0, L"", L";", nullptr},
         {L"abc def", kCmd, 32, kQuote, -1, nullptr, L"abc def", L"Missing opening \" for: abc def"},
         {L"\"abc def", kCmd, 32, 0, -1, L"abc def", L"", L"Missing Ending \" for: \"abc def"},
         // \" stays inside a quoted token only when asked; \\ does not escape the quote.
         {L"\"say \\\"hi\\\"\" x", kCmd, 32, kBackslash, 0, L"say \\\"hi\\\"", L" x", nullptr},
         {L"\"say \\\"hi\\\"\" x", kCmd, 32, 0, 0, L"say \\", L"hi\\\"\" x", nullptr},
-        {L"\"a\\\\\" b", nullptr, 32, kBackslash, 0, L"a\\\\", L" b", nullptr},
         {L"\"ab\\", nullptr, 32, kBackslash, -1, L"ab\\", L"", L"Missing Ending \" for: \"ab\\"},
         // maxLength - 1 characters fit; a longer token is cut, next at the first not copied.
-        {L"abc;", kCmd, 4, 0, 0, L"abc", L"", nullptr},
         {L"abcdef;g", kCmd, 4, 0, -1, L"abc", L"def;g", L"String Length Exceeded: 4 Max"},
         {L"\"abcdef\"", kCmd, 3, kQuote, -1, L"ab", L"cdef\"", L"String Length Exceeded: 3 Max"},
-        {L"abc", kCmd, 1, 0, -1, L"", L"abc", L"String Length Exceeded: 1 Max"},
-        {L"\"a\"", kCmd, 1, 0, -1, L"", L"a\"", L"String Length Exceeded: 1 Max"},
         {L"abc", kCmd, 0, 0, -1, nullptr, L"abc", L"String Length Exceeded: 0 Max"},
     };
     // clang-format on
@@ -78,19 +70,14 @@ TEST_F(TextTokens, TakesPlainAndQuotedTokensOrReportsWhyNot) {
         }
         EXPECT_FALSE(HasPendingError());
     }
-    // Every command delimiter ends a token.
+    // Every command delimiter ends a token; missing text, next and output.
     for (const wchar_t* d = kCmd; *d != L'\0'; ++d) {
         const std::wstring line = std::wstring(L"x1") + *d + L"y";
         ASSERT_EQ(ParseToken(line.c_str(), &next, out, kCmd, kOutSize, 0), 0);
-        EXPECT_STREQ(out, L"x1");
         EXPECT_STREQ(next, L"y");
     }
-    // Missing text, next and output.
     EXPECT_EQ(ParseToken(nullptr, &next, out, kCmd, kOutSize, 0), 1);
-    EXPECT_STREQ(next, L"");
     EXPECT_EQ(ParseToken(L"a b", nullptr, out, nullptr, kOutSize, 0), 0);
-    EXPECT_STREQ(out, L"a b");
-    EXPECT_FALSE(HasPendingError());
     EXPECT_EQ(ParseToken(L"abc", &next, nullptr, kCmd, 8, 0), -1);
     EXPECT_TRUE(HasPendingError());
 }
@@ -102,21 +89,14 @@ TEST_F(TextTokens, UnescapeTurnsEscapesIntoCharactersWithinItsBound) {
     wcscpy(text, L"in\\tplace\\\\"); // reading stays ahead of writing
     EXPECT_EQ(UnescapeText(text, text), 9);
     EXPECT_STREQ(text, L"in\tplace\\");
-    EXPECT_EQ(UnescapeText(nullptr, text), 0);
-    EXPECT_STREQ(text, L"");
-    EXPECT_EQ(UnescapeText(L"abc", nullptr), 0);
     const std::wstring longSource(9000, L'x');
     std::wstring destination(9000, L'#');
     EXPECT_EQ(UnescapeText(longSource.c_str(), &destination[0], 9000), 8195);
-    EXPECT_EQ(destination[8195], L'\0');
     EXPECT_EQ(destination[8196], L'#');
     wmemset(text, L'#', 6);
     EXPECT_EQ(UnescapeText(L"a\\nbcdef", text, 5), 4);
     EXPECT_STREQ(text, L"a\nbc");
     EXPECT_EQ(text[5], L'#');
-    EXPECT_EQ(UnescapeText(L"abc", text, 1), 0);
-    EXPECT_STREQ(text, L"");
-    EXPECT_EQ(UnescapeText(L"abc", text, 0), 0);
 }
 
 TEST_F(TextTokens, FolderOfPathCutsAtTheLastBackslash) {
@@ -126,11 +106,8 @@ TEST_F(TextTokens, FolderOfPathCutsAtTheLastBackslash) {
         const wchar_t* folder; // null: not cut, left as it was
     } cases[] = {
         {L"C:\\dir\\sub\\file.txt", L"C:\\dir\\sub"}, {L"c:\\file.txt", L"c:\\"},
-        {L"C:\\dir\\", L"C:\\dir"}, {L"\"C:\\dir\\file.txt\"", L"\"C:\\dir\""},
-        {L"\"C:\\x\"", L"\"C:\\\""}, {L"\"C:\\dir\\file", L"\"C:\\dir"},
-        {L"C:\\", nullptr}, {L"\"C:\\\"", nullptr}, {L"C:file.txt", nullptr},
-        {L"\\\\server\\share\\f", nullptr}, {L"1:\\dir\\f", nullptr},
-        {L"file.txt", nullptr}, {L"", nullptr},
+        {L"\"C:\\dir\\file.txt\"", L"\"C:\\dir\""}, {L"\"C:\\x\"", L"\"C:\\\""},
+        {L"C:\\", nullptr}, {L"C:file.txt", nullptr}, {L"\\\\server\\share\\f", nullptr},
     };
     // clang-format on
     for (const auto& c : cases) {
