@@ -240,4 +240,50 @@ TEST_F(UpdateCheckTest, ClosingDuringASlowDownloadEndsTheCheckWithinASecond) {
     EXPECT_NE(CurrentUpdateState(), kUpdateOffered);
 }
 
+// Zelmora.exe itself: WM_CLOSE during a slow download ends the program
+// within a second, and its settings are written as at any exit.
+TEST(UpdateCheckProgram, ClosingZelmoraDuringASlowDownloadEndsItWithinASecond) {
+    ScratchFolder folder;
+    std::filesystem::copy_file(ZELMORA_EXE, folder.Path(L"Zelmora.exe"));
+    HttpTestServer server;
+    server.Serve("/", kHomePage);
+    server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
+    server.Serve("/releases/Zelmora_V2-67_Setup.exe", SetupProgram(400000), Answer::kSlowly);
+    std::wstring line = L"\"" + folder.Path(L"Zelmora.exe") + L"\" UPDATESITE=" + server.Site();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.Path(L"").c_str(), &startup, &process));
+    CloseHandle(process.hThread);
+    bool downloading = false;
+    for (int waited = 0; waited < 30000 && !downloading; waited += 20) {
+        downloading = server.Requests("/releases/Zelmora_V2-67_Setup.exe") > 0;
+        Sleep(20);
+    }
+    EXPECT_TRUE(downloading);
+    HWND main = nullptr;
+    for (HWND w = FindWindowW(L"ZELMORA", nullptr); w != nullptr;
+         w = FindWindowExW(nullptr, w, L"ZELMORA", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == process.dwProcessId) main = w;
+    }
+    ASSERT_NE(main, nullptr);
+    const DWORD start = GetTickCount();
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    const DWORD ended = WaitForSingleObject(process.hProcess, 10000);
+    const DWORD took = GetTickCount() - start;
+    if (ended != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(ended, static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_LT(took, 1000u);
+    EXPECT_FALSE(folder.Exists(L"Zelmora_V2-67_Setup.exe"));
+    EXPECT_FALSE(folder.Exists(L"Zelmora_V2-67_Setup.exe.part"));
+    const std::wstring site = server.Site();
+    EXPECT_NE(
+        folder.Read(L"Zelmora.ini").find("UPDATESITE=" + std::string(site.begin(), site.end())),
+        std::string::npos);
+}
+
 } // namespace
