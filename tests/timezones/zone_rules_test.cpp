@@ -6,38 +6,18 @@
 #include <climits>
 #include <vector>
 
+#include "timezones/test_zones.h"
 #include "timezones/utc_seconds.h"
 
 namespace {
 
 using Tz = TIME_ZONE_INFORMATION;
 
-SYSTEMTIME Time(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
-                int milliseconds = 0, int weekday = 0) {
-    auto w = [](int value) { return static_cast<WORD>(value); };
-    return {w(year), w(month), w(weekday), w(day), w(hour), w(minute), w(second), w(milliseconds)};
-}
-
-// A recurring change date: the week-th (5 = last) weekday of month at hour:minute.
-SYSTEMTIME Recurring(int month, int week, int weekday, int hour, int minute = 0) {
-    return Time(0, month, week, hour, minute, 0, 0, weekday);
-}
-
 std::vector<int> Fields(const SYSTEMTIME& t) {
     return {t.wYear,   t.wMonth,  t.wDay,          t.wHour,
             t.wMinute, t.wSecond, t.wMilliseconds, t.wDayOfWeek};
 }
 
-// No DaylightDate (month 0) means no daylight time, whatever the other fields hold.
-Tz Zone(LONG bias, LONG daylightBias = 0, const SYSTEMTIME& daylightDate = SYSTEMTIME{},
-        const SYSTEMTIME& standardDate = SYSTEMTIME{}, LONG standardBias = 0) {
-    return {bias, {}, standardDate, standardBias, {}, daylightDate, daylightBias};
-}
-
-// US Eastern: second Sunday of March 02:00 to first Sunday of November 02:00.
-Tz Eastern() {
-    return Zone(300, -60, Recurring(3, 2, 0, 2), Recurring(11, 1, 0, 2));
-}
 // EU, as London: last Sunday of March 01:00 GMT to last Sunday of October 02:00 BST.
 Tz London() {
     return Zone(0, -60, Recurring(3, 5, 0, 1), Recurring(10, 5, 0, 2));
