@@ -13,7 +13,7 @@
 #include "presentation/sun_times_export.h"
 #include "suntimes/calendar.h"
 #include "suntimes/sun_times_series.h"
-#include "timezones/test_zones.h"
+#include "suntimes/test_zones.h"
 #include "timezones/time_zone_catalogue.h"
 #include "timezones/time_zone_registry.h"
 #include "support/error_report.h"

@@ -6,7 +6,7 @@
 
 #include "support/error_report.h"
 #include "suntimes/sun_times_series.h"
-#include "timezones/test_zones.h"
+#include "suntimes/test_zones.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "support/error_report.h"
 #include "suntimes/calendar.h"
 #include "suntimes/sun_times_series.h"
-#include "timezones/test_zones.h"
+#include "suntimes/test_zones.h"
 
 inline const TIME_ZONE_INFORMATION shownDaysZone = [] {
     TIME_ZONE_INFORMATION zone = Zone(300);

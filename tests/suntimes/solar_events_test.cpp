@@ -7,7 +7,7 @@
 #include <string>
 
 #include "support/error_report.h"
-#include "timezones/test_zones.h"
+#include "suntimes/test_zones.h"
 #include "timezones/zone_conversion.h"
 
 namespace {
@@ -64,7 +64,7 @@ TEST_F(SolarEvents, WorkedExamplesMatchTheReferenceToTheSecond) {
 }
 
 TEST_F(SolarEvents, DaylightTimeAtNoonUtcAppliesToTheWholeDay) {
-    TIME_ZONE_INFORMATION zone = Eastern();
+    TIME_ZONE_INFORMATION zone = EasternZone();
     // 8 March 2026: the change at 2:00 local precedes 12:00 UTC, so even the
     // dawn before the change is shown in daylight time.
     ASSERT_EQ(CalcSunTimesForDate(2026, 3, 8, &zone, kLatitude, kLongitude), 1);

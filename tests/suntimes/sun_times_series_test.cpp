@@ -8,7 +8,7 @@
 
 #include "support/error_report.h"
 #include "suntimes/calendar.h"
-#include "timezones/test_zones.h"
+#include "suntimes/test_zones.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ TEST_F(SunTimesSeriesTest, WorkedExampleOfAWinterDay) {
 // Velocity is the change of the UTC clock time: the hours jump by the
 // daylight change across 8 March while the velocity does not.
 TEST_F(SunTimesSeriesTest, VelocityIsImmuneToDaylightTime) {
-    const TIME_ZONE_INFORMATION zone = Eastern();
+    const TIME_ZONE_INFORMATION zone = EasternZone();
     ASSERT_EQ(ComputeYear(2026, &zone), 364);
     const SunEvent& before = Day(2026, 3, 7).events[Sunset];
     const SunEvent& after = Day(2026, 3, 8).events[Sunset];
@@ -147,7 +147,7 @@ TEST_F(SunTimesSeriesTest, AnUnchangedRequestIsServedFromTheCache) {
 }
 
 TEST_F(SunTimesSeriesTest, AFailedDayIsReportedAndNeverCached) {
-    TIME_ZONE_INFORMATION broken = Eastern();
+    TIME_ZONE_INFORMATION broken = EasternZone();
     broken.StandardDate.wMonth = 0;
     // The same request again computes (and fails) again instead of a cached success.
     for (int attempt = 0; attempt < 2; ++attempt) {

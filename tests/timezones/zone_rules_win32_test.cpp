@@ -13,7 +13,7 @@
 
 #include "support/bounded_format.h"
 #include "timezones/time_zone_catalogue.h"
-#include "timezones/test_zones.h"
+#include "suntimes/test_zones.h"
 #include "timezones/time_zone_registry.h"
 
 namespace {

@@ -1,4 +1,5 @@
-// Times and zone records as the tests of the engine and the zone rules write them.
+// Times and zone records as the tests of the engine and the zone rules (and
+// the benchmarks) write them.
 #pragma once
 
 #include "support/platform_types.h"
@@ -23,6 +24,6 @@ inline TIME_ZONE_INFORMATION Zone(LONG bias, LONG daylightBias = 0,
 }
 
 // US Eastern: second Sunday of March 02:00 to first Sunday of November 02:00.
-inline TIME_ZONE_INFORMATION Eastern() {
+inline TIME_ZONE_INFORMATION EasternZone() {
     return Zone(300, -60, Recurring(3, 2, 0, 2), Recurring(11, 1, 0, 2));
 }
