@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -89,12 +87,6 @@ TEST_F(RegistryCatalogueTest, FindsTheComputersZoneByItsKeyName) {
         e = e->next;
     EXPECT_EQ(e, timeZoneCatalogue.selectedZone);
     EXPECT_FALSE(HasPendingError());
-
-    // Under TZ=America/New_York the system names the zone "Eastern Standard Time".
-    const char* tz = getenv("TZ");
-    if (tz != nullptr && strcmp(tz, "America/New_York") == 0) {
-        EXPECT_STREQ(own.TimeZoneKeyName, L"Eastern Standard Time");
-    }
 }
 
 TEST(ZoneRegistryReaders, RefuseMissingZones) {
@@ -107,12 +99,6 @@ TEST(ZoneRegistryReaders, RefuseMissingZones) {
     static wchar_t display[kZoneDisplayChars];
     EXPECT_EQ(ReadTimeZoneDisplay(L"No Such Standard Time", display), 0);
     EXPECT_EQ(ReadTimeZoneDisplay(std::wstring(400, L'x').c_str(), display), 0);
-
-    ASSERT_EQ(ReadTimeZoneInfo(L"Tokyo Standard Time", &zone), 1);
-    EXPECT_EQ(zone.Bias, -540);
-    EXPECT_EQ(zone.DaylightDate.wMonth, 0);
-    ASSERT_EQ(ReadTimeZoneDisplay(L"Tokyo Standard Time", display), 1);
-    EXPECT_EQ(wcsncmp(display, L"(UTC+09:00) ", 12), 0);
 }
 
 } // namespace

@@ -115,22 +115,3 @@ TEST(UtcSeconds, EveryDayOfTheClockRoundTrips) {
     }
     EXPECT_EQ(year, 3000);
 }
-
-TEST(UtcSeconds, SystemTimes) {
-    // Seconds; year, month, day, hour, minute, second, weekday, milliseconds.
-    // clang-format off
-    const int64_t cases[][9] = {{-1, 1969, 12, 31, 23, 59, 59, 3, 0},        // a Wednesday
-                                {-11644473600LL, 1601, 1, 1, 0, 0, 0, 1, 0}, // a Monday
-                                {1772953200, 2026, 3, 8, 7, 0, 0, 0, 0}};
-    // clang-format on
-    for (const auto& c : cases) {
-        SYSTEMTIME t;
-        SecondsToSystemTime(c[0], &t);
-        EXPECT_EQ((std::vector<int64_t>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
-                                        t.wDayOfWeek, t.wMilliseconds}),
-                  std::vector<int64_t>(c + 1, c + 9));
-        t.wMilliseconds = 999; // dropped
-        t.wDayOfWeek = 5;      // ignored
-        EXPECT_EQ(SystemTimeToSeconds(&t), c[0]);
-    }
-}
