@@ -35,9 +35,20 @@ const Place kNoChange{-999, -999};
 // What the user does while the dialog runs, once the modal loop runs.
 std::function<void(HWND)> userActs;
 
+// This thread's dialog: tests running at the same time in other processes
+// show dialogs of the same title.
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+    wchar_t caption[64] = L"";
+    GetWindowTextW(window, caption, 64);
+    if (std::wcscmp(caption, L"Latitude and Longitude Selection by Location") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND dialog = FindWindowW(L"#32770", L"Latitude and Longitude Selection by Location");
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
     ASSERT_NE(dialog, nullptr);
     userActs(dialog);
     // A failed assertion that stopped the user early still leaves no dialog open.
