@@ -13,31 +13,20 @@
 #include "presentation/sun_times_export.h"
 #include "suntimes/calendar.h"
 #include "suntimes/sun_times_series.h"
+#include "suntimes/test_zones.h"
 #include "timezones/time_zone_catalogue.h"
 #include "timezones/time_zone_registry.h"
 #include "support/error_report.h"
-#include "support/test_files.h"
+#include "app/program_process.h"
 
 namespace {
 
 class CommandLineTest : public ::testing::Test {
   protected:
     void SetUp() override { std::filesystem::copy_file(ZELMORA_EXE, folder.Path(L"Zelmora.exe")); }
-    // Starts the program with the commands; returns its process, or null.
-    HANDLE Start(const std::wstring& commands) {
-        std::wstring line = L"\"" + folder.Path(L"Zelmora.exe") + L"\" " + commands;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                            folder.Path(L"").c_str(), &startup, &process))
-            return nullptr;
-        CloseHandle(process.hThread);
-        return process.hProcess;
-    }
     // Runs the program to its end; its exit code, or -1 when it did not end.
     int Run(const std::wstring& commands) {
-        HANDLE process = Start(commands);
+        HANDLE process = StartProgram(folder, commands);
         if (process == nullptr) return -1;
         DWORD code = static_cast<DWORD>(-1);
         if (WaitForSingleObject(process, 30000) == WAIT_OBJECT_0)
@@ -78,13 +67,8 @@ TEST_F(CommandLineTest, SaveAsOnTheCommandLineWritesWhatSaveAsWrites) {
     ASSERT_GE(index, 0);
     SYSTEMTIME now;
     GetLocalTime(&now);
-    SYSTEMTIME first{}, last{};
-    first.wYear = last.wYear = now.wYear;
-    first.wMonth = first.wDay = 1;
-    last.wMonth = 12;
-    last.wDay = 31;
     ResetSunTimesSeries();
-    SetSunTimesDateRange(first, last);
+    SetSunTimesDateRange(Time(now.wYear, 1, 1), Time(now.wYear, 12, 31));
     siteLatitude = 51.4779;
     siteLongitude = -0.0015;
     DataKind = kDataTime;
@@ -101,25 +85,13 @@ TEST_F(CommandLineTest, SaveAsOnTheCommandLineWritesWhatSaveAsWrites) {
     TakePendingError();
 }
 
-// The window of the message box that a process shows with this title.
-HWND FindBox(DWORD processId, const wchar_t* title) {
-    for (int i = 0; i < 200; ++i) {
-        HWND box = FindWindowW(L"#32770", title);
-        DWORD owner = 0;
-        if (box != nullptr && GetWindowThreadProcessId(box, &owner) && owner == processId)
-            return box;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
 // A bad value stops the command line there: the program stays open (EXIT is
 // never reached) and says what was wrong and where it came from.
 TEST_F(CommandLineTest, ABadValueStopsTheCommandLineWithItsMessage) {
     // No update check: the program stays open, and tests reach no other host.
-    HANDLE process = Start(L"SDO;UPDATESITE=OFF;DATA=WEEKS;EXIT");
+    HANDLE process = StartProgram(folder, L"SDO;UPDATESITE=OFF;DATA=WEEKS;EXIT");
     ASSERT_NE(process, nullptr);
-    HWND box = FindBox(GetProcessId(process), L"Error");
+    HWND box = WindowOfProcess(process, L"#32770", L"Error");
     wchar_t text[512] = L"";
     if (box != nullptr) GetDlgItemTextW(box, 0xFFFF, text, 512);
     EXPECT_STREQ(text, L"Invalid DATA value: WEEKS (TIME, VELOCITY, ACCELERATION, HOURS, "

@@ -8,8 +8,6 @@
 
 #include <string>
 
-#include "presentation/presentation_state.h"
-#include "support/error_report.h"
 #include "support/test_files.h"
 #include "suntimes/shown_days.h"
 
@@ -25,18 +23,11 @@ void CALLBACK CancelSaveDialog(HWND, UINT, UINT_PTR, DWORD) {
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public ShownDaysTest {
   protected:
     void SetUp() override {
-        TakePendingError();
-        ResetSunTimesSeries();
-        plotView = kViewPlot;
+        Reset();
         ComputeShownDays(40.6883, 1, 1, 1, 31);
-    }
-    void TearDown() override {
-        DataKind = kDataTime;
-        ResetSunTimesSeries();
-        TakePendingError();
     }
     // Save as the menu does it; true when the save dialog was shown.
     static bool SaveAsksForAFile() {

@@ -18,7 +18,7 @@
 #include "services/view_error_log.h"
 #include "support/error_log.h"
 #include "support/error_report.h"
-#include "support/test_files.h"
+#include "app/program_process.h"
 
 namespace {
 
@@ -32,28 +32,6 @@ template <typename Condition> bool WaitFor(Condition done, int ms) {
 
 std::string Narrow(const std::wstring& text) {
     return std::filesystem::path(text).u8string();
-}
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM context) {
-    WindowSearch* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    wchar_t name[32] = L"";
-    GetWindowThreadProcessId(window, &owner);
-    GetClassNameW(window, name, 32);
-    if (owner != search->processId || std::wstring(name) != L"ZELMORA") return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-HWND MainWindowOf(DWORD processId) {
-    WindowSearch search{processId, nullptr};
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 TEST(InternetTestProgram, TheLogFollowsTheServersAndAnOutageBringsAReset) {
@@ -76,13 +54,8 @@ TEST(InternetTestProgram, TheLogFollowsTheServersAndAnOutageBringsAReset) {
 
     // A hundred times faster: the interval is 0.3 s, the down time 3 s.
     SetEnvironmentVariableW(L"ZELMORA_TEST_TIME_DIVISOR", L"100");
-    std::wstring line = L"\"" + folder.Path(L"Zelmora.exe") + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.Path(L"").c_str(), &startup, &process));
-    CloseHandle(process.hThread);
+    HANDLE process = StartProgram(folder, L"");
+    ASSERT_NE(process, nullptr);
     const auto logHas = [&](const std::string& text) {
         return folder.ReadText(L"Zelmora_log.csv").find(text) != std::string::npos;
     };
@@ -93,11 +66,11 @@ TEST(InternetTestProgram, TheLogFollowsTheServersAndAnOutageBringsAReset) {
     EXPECT_TRUE(WaitFor([&] { return logHas(",Internet Reset,Up,Down\n"); }, 15000));
     EXPECT_TRUE(WaitFor([&] { return folder.Exists(L"reset.exe.record"); }, 5000));
 
-    HWND window = MainWindowOf(process.dwProcessId);
+    HWND window = WindowOfProcess(process, L"ZELMORA", nullptr);
     ASSERT_NE(window, nullptr);
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), static_cast<DWORD>(WAIT_OBJECT_0));
-    CloseHandle(process.hProcess);
+    EXPECT_EQ(WaitForSingleObject(process, 20000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(process);
 
     const std::string log = folder.ReadText(L"Zelmora_log.csv");
     EXPECT_EQ(log.rfind("Date,Time,Day,Type,LAN,Internet,Message\n", 0), 0u) << log;

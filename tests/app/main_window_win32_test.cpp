@@ -37,8 +37,6 @@ namespace {
 
 using uitest::DrainMessages;
 
-// Creates the main window the way the entry point does, with nothing remembered
-// unless the caller put it in entry 0 first.
 // The program's folder, where its settings file is read and written: one
 // of the tests' own, with no settings in it, for the whole run.
 const ScratchFolder& ProgramFolder() {
@@ -46,6 +44,8 @@ const ScratchFolder& ProgramFolder() {
     return folder;
 }
 
+// Creates the main window the way the entry point does, with nothing remembered
+// unless the caller put it in entry 0 first.
 HWND StartMainWindow() {
     programInstance = GetModuleHandleW(nullptr);
     SetProgramDir(ProgramFolder().Path(L"Zelmora.exe").c_str());
@@ -186,22 +186,56 @@ TEST_F(MainWindowTest, StartsWithTheYearInTheComputersZone) {
     EXPECT_EQ(sunTimesSeries.records[0].year, today.wYear);
 }
 
-TEST_F(MainWindowTest, ViewCommandsSwapTheTextViewForThePlotAndBack) {
-    for (int command : {IDM_DISPLAY_PLOT, IDM_DISPLAY_TABLE}) {
-        Command(command);
-        const bool plot = command == IDM_DISPLAY_PLOT;
-        EXPECT_EQ(plotView, plot ? kViewPlot : kViewTable);
-        EXPECT_EQ(ButtonChecked(kDisplayToolbar, IDM_DISPLAY_PLOT), plot);
-        EXPECT_EQ(ButtonChecked(kDisplayToolbar, IDM_DISPLAY_TABLE), !plot);
-        EXPECT_EQ(MenuChecked(IDM_DISPLAY_PLOT), plot);
-        EXPECT_EQ(MenuChecked(IDM_DISPLAY_TABLE), !plot);
-        EXPECT_EQ(GetDlgItem(window, IDC_TEXT_VIEW) == nullptr, plot);
+// Each view, data kind, mode and clock command checks its menu item (and its
+// one button of the group) and sets the state; the text view, there for the
+// table alone, shows the table of it.
+TEST_F(MainWindowTest, CommandsCheckTheirItemSetTheStateAndShowIt) {
+    const std::vector<int> views = {IDM_DISPLAY_PLOT, IDM_DISPLAY_TABLE},
+                           kinds = {IDM_DATA_TIME, IDM_DATA_VELOCITY, IDM_DATA_ACCELERATION},
+                           modes = {IDM_MODE_TIMES, IDM_MODE_LENGTHS}, clock = {};
+    const int twelveHour = kDateTimeTwelveHour, all = -1;
+    int* const lengths = &sunTimesSeries.cacheKey.showLengths;
+    const struct {
+        int command;
+        int* state;
+        int mask, value;
+        const std::vector<int>& group; // with their buttons on the toolbar
+        ToolbarRow toolbar;
+    } steps[] = {
+        {IDM_DISPLAY_PLOT, &plotView, all, kViewPlot, views, kDisplayToolbar},
+        {IDM_DISPLAY_TABLE, &plotView, all, kViewTable, views, kDisplayToolbar},
+        {IDM_DATA_VELOCITY, &DataKind, all, kDataVelocity, kinds, kDisplayToolbar},
+        {IDM_DATA_ACCELERATION, &DataKind, all, kDataAcceleration, kinds, kDisplayToolbar},
+        {IDM_MODE_LENGTHS, lengths, all, kShowLengths, modes, kSunTimesToolbar},
+        {IDM_DATA_VELOCITY, &DataKind, all, kDataVelocity, kinds, kDisplayToolbar},
+        {IDM_DATA_TIME, &DataKind, all, kDataTime, kinds, kDisplayToolbar},
+        {IDM_MODE_TIMES, lengths, all, 0, modes, kSunTimesToolbar},
+        {IDM_AMPM, &dateTimeFormat, twelveHour, 0, clock, kDisplayToolbar},
+        {IDM_AMPM, &dateTimeFormat, twelveHour, twelveHour, clock, kDisplayToolbar},
+    };
+    std::wstring shown = TableText();
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.command);
+        Command(step.command);
+        EXPECT_EQ(*step.state & step.mask, step.value);
+        if (step.command == IDM_AMPM) {
+            EXPECT_EQ(MenuChecked(IDM_AMPM), step.value != 0);
+        }
+        for (int other : step.group) {
+            EXPECT_EQ(MenuChecked(other), other == step.command);
+            EXPECT_EQ(ButtonChecked(step.toolbar, other), other == step.command);
+        }
+        EXPECT_NE(TableText(), shown);
+        shown = TableText();
+        EXPECT_EQ(shown, plotView == kViewPlot ? L"" : ExpectedText());
     }
-    HWND view = GetDlgItem(window, IDC_TEXT_VIEW);
-    EXPECT_TRUE(IsWindowVisible(view));
-    EXPECT_TRUE(TableText() == startText);
+    EXPECT_EQ(sunTimesSeries.showLengths, 0);
+}
 
-    // After a resize it fills the result area between the bars.
+// After a resize the text view fills the result area between the bars.
+TEST_F(MainWindowTest, TheTextViewFillsTheAreaBetweenTheBars) {
+    HWND view = GetDlgItem(window, IDC_TEXT_VIEW);
+    ASSERT_TRUE(IsWindowVisible(view));
     const RECT before = WindowRect(window);
     Resize(820, 640);
     RECT area = WindowRect(view), client, bar = WindowRect(statusBarWindow);
@@ -213,48 +247,6 @@ TEST_F(MainWindowTest, ViewCommandsSwapTheTextViewForThePlotAndBack) {
     EXPECT_EQ(plotRect.bottom, bar.top);
     EXPECT_EQ(bar.bottom, client.bottom);
     Resize(before.right - before.left, before.bottom - before.top);
-}
-
-// Each data kind, mode and option command checks its item (and its one
-// button of the group), sets the state and shows the table of it.
-TEST_F(MainWindowTest, DataModeAndClockCommandsCheckTheirItemAndShowTheirTable) {
-    const std::vector<int> kinds = {IDM_DATA_TIME, IDM_DATA_VELOCITY, IDM_DATA_ACCELERATION},
-                           modes = {IDM_MODE_TIMES, IDM_MODE_LENGTHS};
-    const int twelveHour = kDateTimeTwelveHour;
-    const struct {
-        int command;
-        int* state;
-        int mask, value;
-    } steps[] = {
-        {IDM_DATA_VELOCITY, &DataKind, -1, kDataVelocity},
-        {IDM_DATA_ACCELERATION, &DataKind, -1, kDataAcceleration},
-        {IDM_MODE_LENGTHS, &sunTimesSeries.cacheKey.showLengths, -1, kShowLengths},
-        {IDM_DATA_VELOCITY, &DataKind, -1, kDataVelocity},
-        {IDM_DATA_TIME, &DataKind, -1, kDataTime},
-        {IDM_MODE_TIMES, &sunTimesSeries.cacheKey.showLengths, -1, 0},
-        {IDM_AMPM, &dateTimeFormat, twelveHour, 0},
-        {IDM_AMPM, &dateTimeFormat, twelveHour, twelveHour},
-    };
-    std::wstring shown = TableText();
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.command);
-        Command(step.command);
-        EXPECT_EQ(*step.state & step.mask, step.value);
-        if (step.state == &dateTimeFormat) {
-            EXPECT_EQ(MenuChecked(IDM_AMPM), step.value != 0);
-        } else {
-            const bool kind = step.state == &DataKind;
-            for (int other : kind ? kinds : modes) {
-                EXPECT_EQ(MenuChecked(other), other == step.command);
-                EXPECT_EQ(ButtonChecked(kind ? kDisplayToolbar : kSunTimesToolbar, other),
-                          other == step.command);
-            }
-        }
-        EXPECT_NE(TableText(), shown);
-        shown = TableText();
-        EXPECT_EQ(shown, ExpectedText());
-    }
-    EXPECT_EQ(sunTimesSeries.showLengths, 0);
 }
 
 // A pending error is drawn in red on the status bar; notifications of the

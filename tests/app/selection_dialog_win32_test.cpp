@@ -21,6 +21,7 @@
 #include "suntimes/shown_days.h"
 #include "timezones/time_zone_catalogue.h"
 #include "timezones/time_zone_registry.h"
+#include "ui/ui_test_window.h"
 
 namespace {
 
@@ -44,12 +45,6 @@ POINT TopLeft(HWND window) {
     return {rect.left, rect.top};
 }
 
-int ownerPaints = 0;
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ownerPaints += message == WM_PAINT;
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 // Local minus UTC seconds of the first shown day's sunrise: the zone's offset.
 long long SunriseOffset() {
     const SunEvent& sunrise = sunTimesSeries.records[sunTimesSeries.startDay].events[Sunrise];
@@ -70,13 +65,7 @@ class SelectionDialogTest : public ::testing::Test {
     void SetUp() override {
         ForgetChosenZone();
         programInstance = GetModuleHandleW(nullptr);
-        WNDCLASSW cls = {};
-        cls.lpfnWndProc = OwnerProc;
-        cls.hInstance = programInstance;
-        cls.lpszClassName = L"ZelmoraDialogTestOwner";
-        RegisterClassW(&cls); // fails harmlessly when registered before
-        owner = CreateWindowExW(0, cls.lpszClassName, L"Zelmora", WS_OVERLAPPEDWINDOW, 40, 40, 420,
-                                360, nullptr, nullptr, programInstance, nullptr);
+        owner = uitest::CreateTestWindow(400, 300);
         ASSERT_NE(owner, nullptr);
         ShowWindow(owner, SW_SHOWNOACTIVATE);
         mainWindow = owner;
@@ -136,7 +125,7 @@ class SelectionDialogTest : public ::testing::Test {
     void PickDate(int id, int month, int day) {
         NMDATETIMECHANGE change = {{Item(id), UINT_PTR(id), UINT(DTN_DATETIMECHANGE)},
                                    GDT_VALID,
-                                   Day(today.wYear, month, day)};
+                                   Time(today.wYear, month, day)};
         SendMessageW(Item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&change.st));
         SendMessageW(dialog, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&change));
     }
@@ -221,11 +210,11 @@ TEST_F(SelectionDialogTest, AZoneMissingFromTheRebuiltCatalogueIsReportedAndTheO
     Open();
     EXPECT_EQ(timeZoneCatalogue.selectedZone, nullptr);
     TakePendingError();
-    const int paints = ownerPaints;
+    const int paints = uitest::windowLog.paints;
     PickDate(IDC_SEL_END_DATE, 2, 10);
     EXPECT_STREQ(TakePendingError().message, L"Timezone Not Found");
     EXPECT_EQ(sunTimesSeries.dayCount, shown);
-    EXPECT_GT(ownerPaints, paints);
+    EXPECT_GT(uitest::windowLog.paints, paints);
 }
 
 TEST_F(SelectionDialogTest, RunningPastNewYearMovesTheDatesIntoTheNewYear) {
@@ -236,7 +225,7 @@ TEST_F(SelectionDialogTest, RunningPastNewYearMovesTheDatesIntoTheNewYear) {
         SYSTEMTIME limits[2] = {yearStart, yearEnd};
         SendMessageW(Item(id), DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(limits));
     }
-    SetSelectionDialogDates(Day(last, 3, 1), Day(last, 3, 31));
+    SetSelectionDialogDates(Time(last, 3, 1), Time(last, 3, 31));
     ASSERT_EQ(Pickers(), Dates({last, 3, 1}, {last, 3, 31}));
 
     SelectZone(timeZoneIndex); // the next computation

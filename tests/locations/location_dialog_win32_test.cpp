@@ -24,6 +24,7 @@
 #include "support/error_report.h"
 #include "suntimes/sun_times_series.h"
 #include "timezones/time_zone_catalogue.h"
+#include "ui/ui_test_window.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ const Place kNoChange{-999, -999};
 // What the user does while the dialog runs, once the modal loop runs.
 std::function<void(HWND)> userActs;
 
+// This thread's dialog: tests running at the same time in other processes
+// show dialogs of the same title.
 BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
     wchar_t caption[64] = L"";
     GetWindowTextW(window, caption, 64);
@@ -133,13 +136,7 @@ class LocationDialogTest : public ::testing::Test {
         programInstance = GetModuleHandleW(nullptr);
         textColor = GetSysColor(COLOR_WINDOWTEXT);
         windowColor = GetSysColor(COLOR_WINDOW);
-        WNDCLASSW cls = {};
-        cls.lpfnWndProc = DefWindowProcW;
-        cls.hInstance = programInstance;
-        cls.lpszClassName = L"ZelmoraLocationTestOwner";
-        RegisterClassW(&cls); // fails harmlessly when registered before
-        owner = CreateWindowExW(0, cls.lpszClassName, L"Zelmora", WS_OVERLAPPEDWINDOW, 40, 40, 420,
-                                360, nullptr, nullptr, programInstance, nullptr);
+        owner = uitest::CreateTestWindow(400, 300);
         ASSERT_NE(owner, nullptr);
         ShowWindow(owner, SW_SHOWNOACTIVATE);
         mainWindow = owner;

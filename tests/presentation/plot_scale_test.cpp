@@ -4,26 +4,19 @@
 
 #include <string>
 
-#include "datetime/date_time_format.h"
-#include "presentation/presentation_state.h"
-#include "support/error_report.h"
 #include "suntimes/shown_days.h"
 
 namespace {
 
-class PlotScaleTest : public ::testing::Test {
+class PlotScaleTest : public ShownDaysTest {
   protected:
     void SetUp() override {
-        ResetSunTimesSeries();
+        Reset();
         saved_ = plotScale;
     }
     void TearDown() override {
         plotScale = saved_;
-        DataKind = kDataTime;
-        dateTimeFormat = kDateTimeFormat12;
-        siteLatitude = 40.6883;
-        ResetSunTimesSeries();
-        TakePendingError();
+        Reset();
     }
     static std::wstring Label(double value, int mode) {
         wchar_t text[32];

@@ -9,27 +9,22 @@
 #include <vector>
 
 #include "app/program_info.h"
-#include "presentation/presentation_state.h"
 #include "presentation/sun_times_table.h"
-#include "support/error_report.h"
 #include "suntimes/shown_days.h"
 #include "ui/win32_support.h"
 
 namespace {
 
-class PrintToPdf : public ::testing::Test {
+class PrintToPdf : public ShownDaysTest {
   protected:
     void SetUp() override {
         ASSERT_EQ(CreateFonts(), 1);
-        ResetSunTimesSeries();
+        Reset();
         ComputeShownDays(40.6883, 1, 1, 12, 31);
-        TakePendingError();
     }
     void TearDown() override {
-        plotView = kViewPlot;
-        ResetSunTimesSeries();
         EXPECT_FALSE(HasPendingError()) << PendingError().message;
-        TakePendingError();
+        Reset();
     }
 };
 

@@ -8,9 +8,7 @@
 #include <set>
 
 #include "presentation/plot_scale.h"
-#include "presentation/presentation_state.h"
 #include "presentation/sun_times_plot_content.h"
-#include "support/error_report.h"
 #include "suntimes/shown_days.h"
 #include "ui/ui_test_window.h"
 #include "ui/win32_support.h"
@@ -23,8 +21,6 @@ const COLORREF kUntouched = RGB(10, 90, 30), kWhite = RGB(255, 255, 255), kBlack
                kGray = RGB(175, 175, 175);
 const COLORREF kSlotColors[kSunEventCount] = {RGB(255, 0, 0), RGB(255, 160, 0), RGB(0, 240, 255),
                                               RGB(0, 0, 255)};
-const int kModes[] = {kModeTime,  kModeVelocity,     kModeAcceleration,
-                      kModeHours, kModeHourVelocity, kModeHourAcceleration};
 const auto IsDark = [](COLORREF c) { return (c & 0x808080) == 0; };
 const auto IsBlack = [](COLORREF c) { return c == kBlack; };
 const auto Drawn = [](COLORREF c) { return c != kUntouched; };
@@ -40,20 +36,12 @@ DWORD LiveGdiObjects() {
     return count;
 }
 
-class SunTimesPlotTest : public ::testing::Test {
+class SunTimesPlotTest : public ShownDaysTest {
   protected:
     void SetUp() override {
         ASSERT_EQ(CreateFonts(), 1);
-        ResetSunTimesSeries();
-        plotView = kViewPlot;
-        DataKind = kDataTime;
+        Reset();
         Fill();
-    }
-    void TearDown() override {
-        DataKind = kDataTime;
-        siteLatitude = 40.6883;
-        ResetSunTimesSeries();
-        TakePendingError();
     }
 
     void Fill() {
@@ -82,8 +70,7 @@ class SunTimesPlotTest : public ::testing::Test {
     }
     // The series' extremes follow the lengths flag: recompute as the main window does.
     static void SetMode(int mode) {
-        DataKind = mode & ~kShowLengths;
-        sunTimesSeries.showLengths = mode & kShowLengths;
+        ShowMode(mode);
         ASSERT_GT(CalcSunTimesSeries(sunTimesSeries.cacheKey.year, &shownDaysZone, siteLatitude,
                                      siteLongitude),
                   0);

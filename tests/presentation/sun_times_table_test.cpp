@@ -5,55 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "datetime/date_time_format.h"
-#include "presentation/presentation_state.h"
-#include "support/error_report.h"
-#include "suntimes/calendar.h"
+#include "suntimes/shown_days.h"
 #include "suntimes/solar_events.h"
-#include "suntimes/sun_times_series.h"
-#include "suntimes/test_zones.h"
 
 namespace {
 
-const int kModes[] = {kModeTime,  kModeVelocity,     kModeAcceleration,
-                      kModeHours, kModeHourVelocity, kModeHourAcceleration};
-
-class SunTimesTableTest : public ::testing::Test {
+class SunTimesTableTest : public ShownDaysTest {
   protected:
     void SetUp() override {
-        ResetSunTimesSeries();
+        Reset();
         plotView = kViewTable;
-        siteLongitude = -75.2164;
     }
-    void TearDown() override {
-        plotView = kViewPlot;
-        DataKind = kDataTime;
-        dateTimeFormat = kDateTimeFormat12;
-        ResetSunTimesSeries();
-        TakePendingError();
-    }
-
-    static SYSTEMTIME Date(int month, int day) {
-        SYSTEMTIME date{};
-        date.wYear = 2016;
-        date.wMonth = static_cast<WORD>(month);
-        date.wDay = static_cast<WORD>(day);
-        return date;
-    }
-    // Computes 2016 at the place in the zone and shows month1/day1 to month2/day2.
-    static void Compute(double latitude, TIME_ZONE_INFORMATION zone, int month1, int day1,
-                        int month2, int day2) {
-        ASSERT_GT(SetSunTimesDateRange(Date(month1, day1), Date(month2, day2)), 0);
-        siteLatitude = latitude;
-        ASSERT_EQ(CalcSunTimesSeries(2016, &zone, latitude, siteLongitude), 365);
-    }
-    // 14 January 2016 at 40.6883 N, 75.2164 W, 5 hours west of UTC.
-    static void ComputeJanuary14() { Compute(40.6883, FixedZone(300), 1, 14, 1, 14); }
-    static void SetMode(int mode) {
-        DataKind = mode & ~kShowLengths;
-        sunTimesSeries.showLengths = mode & kShowLengths;
-    }
-
     // The table in a buffer sized from its own length: it must fill it exactly.
     static std::wstring Table(const wchar_t* lineEnd = L"\r\n") {
         std::vector<wchar_t> buffer(SunTimesTableLength(lineEnd) + 1, L'#');
@@ -80,7 +42,7 @@ TEST_F(SunTimesTableTest, NoRangeWritesNothingAndNoColumnsLeavesTheDates) {
     EXPECT_STREQ(keep, L"keep");
     EXPECT_EQ(SunTimesTableLength(L"\r\n"), 0);
 
-    ComputeJanuary14();
+    ComputeShownDays(40.6883, 1, 14, 1, 14);
     for (int32_t& shown : sunTimesSeries.showEvent)
         shown = 0;
     std::vector<std::wstring> lines = Lines(Table());
@@ -90,25 +52,25 @@ TEST_F(SunTimesTableTest, NoRangeWritesNothingAndNoColumnsLeavesTheDates) {
 }
 
 TEST_F(SunTimesTableTest, PolarDaysFillTheColumnInEveryMode) {
-    Compute(80.0, FixedZone(-60), 12, 21, 12, 21);
+    ComputeShownDays(80.0, 12, 21, 12, 21);
     for (int mode : kModes) {
-        SetMode(mode);
+        ShowMode(mode);
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(Cell(k), L"  Never Rises") << mode;
     }
-    Compute(80.0, FixedZone(-60), 6, 21, 6, 21);
-    SetMode(kModeVelocity);
+    ComputeShownDays(80.0, 6, 21, 6, 21);
+    ShowMode(kModeVelocity);
     EXPECT_EQ(Cell(Sunrise), L"  Never Sets ");
 }
 
 // A full day reads 24:00:00, not 0:00:00.
 TEST_F(SunTimesTableTest, NumbersKeepFourBlanksAndLengthsReadAsClockTimes) {
-    ComputeJanuary14();
+    ComputeShownDays(40.6883, 1, 14, 1, 14);
     SunEvent& dawn = sunTimesSeries.records[13].events[Dawn];
     dawn.velocity = -27;
-    SetMode(kModeVelocity);
+    ShowMode(kModeVelocity);
     EXPECT_EQ(Cell(Dawn), L"      -27    ");
-    SetMode(kModeHours);
+    ShowMode(kModeHours);
     const struct {
         double length;
         const wchar_t* cell;
@@ -120,9 +82,9 @@ TEST_F(SunTimesTableTest, NumbersKeepFourBlanksAndLengthsReadAsClockTimes) {
 }
 
 TEST_F(SunTimesTableTest, TwelveHourSettingChangesOnlyEventTimes) {
-    ComputeJanuary14();
+    ComputeShownDays(40.6883, 1, 14, 1, 14);
     for (int mode : kModes) {
-        SetMode(mode);
+        ShowMode(mode);
         std::wstring twelve = Table();
         dateTimeFormat = kDateTimeFormat24;
         std::wstring twentyFour = Table();
@@ -139,7 +101,7 @@ TEST_F(SunTimesTableTest, TwelveHourSettingChangesOnlyEventTimes) {
 }
 
 TEST_F(SunTimesTableTest, SmallBuffersEndCleanlyAtTheCut) {
-    ComputeJanuary14();
+    ComputeShownDays(40.6883, 1, 14, 1, 14);
     const std::wstring full = Table();
     for (int capacity = 1; capacity <= static_cast<int>(full.size()) + 1; ++capacity) {
         std::vector<wchar_t> buffer(capacity + 8, L'#');

@@ -25,18 +25,10 @@ struct OptionsCase {
 
 TEST_F(CommandParsersTest, OptionsCommands) {
     const OptionsCase cases[] = {
-        {L"SD", 3, 1, L""},
-        {L"  sdo  ", 3, 0, L""},
-        {L"SDO;SD", 3, 1, L""},
-        {L"SD;SDO // comment SD", 3, 0, L""},
-        {L"EXIT SDO", 1, 1, L" SDO"},
-        {L"quit", 1, 1, L""},
-        {L"SDO ; Exit ; SD", 1, 0, L" ; SD"},
-        {L"// SDO", 3, 1, L""},
-        {L";", 3, 1, L""},
-        {L"SD DT24", 3, 1, L"DT24"},
-        {L"DT24", 0, 1, L"DT24"},
-        {L"", 0, 1, L""},
+        {L"SD", 3, 1, L""},           {L"  sdo  ", 3, 0, L""}, {L"SD;SDO // comment SD", 3, 0, L""},
+        {L"EXIT SDO", 1, 1, L" SDO"}, {L"quit", 1, 1, L""},    {L"SDO ; Exit ; SD", 1, 0, L" ; SD"},
+        {L"// SDO", 3, 1, L""},       {L";", 3, 1, L""},       {L"SD DT24", 3, 1, L"DT24"},
+        {L"DT24", 0, 1, L"DT24"},     {L"", 0, 1, L""},
     };
     for (const OptionsCase& c : cases) {
         statusBarOn = 1;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 
 #include "settings_test_state.h"
@@ -23,42 +24,47 @@ class CommandRunnerTest : public ::testing::Test {
     ScratchFolder folder;
 };
 
-struct CommandCase {
-    const wchar_t* text;
-    int result;
-    const wchar_t* message;
-};
-
+// What a text returns and reports, where it stopped, and whether the status
+// bar command behind a stop ran (it must not).
 TEST_F(CommandRunnerTest, CommandTextRunsCommandAfterCommand) {
     const std::wstring tooLong(9000, L'A');
-    const CommandCase cases[] = {
-        {L"", 0, L""},
-        {L"   ", 0, L""},
-        {L"SD;EXIT", 1, L""},
-        {L"EXIT SDO", 1, L""},
-        {L"\"SD;EXIT\"", 1, L""},
-        {L"SDO ; DT24 ; LATITUDE=10 ; Pos3=1,2,300,400 // done", 0, L""},
-        {L"SD xy", 0, L""},
-        {L"SD a//b", 0, L""},
-        {L"bogus", -2, L"Invalid command: \"bogus\""},
-        {L"SD bogus", -2, L"Invalid command: \"bogus\""},
-        {L"\"SD", -2, L"Missing Ending \" for: \"SD"},
-        {L"LATITUDE=91", -2, L"Invalid Latitude[-90.0 - 90.0]: 91"},
-        {L"TIMEZONE=Mars", -2, L"Unknown Timezone: Mars"},
-        {L"Pos16", -2, L"Invalid Display Position Array # (0-15): 16"},
-        {L"FCALL x", -2, L"FileCall Valid only in <File Mode"},
-        {tooLong.c_str(), -2, L"String Length Exceeded: 8196 Max"},
-        {L"<missing.txt", -2, L"Unable to Open Input File: \"missing.txt\""},
+    const struct {
+        const wchar_t* text;
+        int result;
+        const wchar_t* message;
+        const wchar_t* rest;
+    } cases[] = {
+        {L"", 0, L"", L""},
+        {L"   ", 0, L"", L""},
+        {L"SD;EXIT", 1, L"", L""},
+        {L"  SD EXIT SDO", 1, L"", L" SDO"},
+        {L"\"SD;EXIT\"", 1, L"", L"\"SD;EXIT\""},
+        {L"SD xy", 0, L"", L"xy"},
+        {L"SD a//b", 0, L"", L"a//b"},
+        {L"bogus", -2, L"Invalid command: \"bogus\"", L"bogus"},
+        {L"SD bogus SDO", -2, L"Invalid command: \"bogus SDO\"", L"bogus SDO"},
+        {L"\"SD", -2, L"Missing Ending \" for: \"SD", L"\"SD"},
+        {L"LATITUDE=91", -2, L"Invalid Latitude[-90.0 - 90.0]: 91", L"LATITUDE=91"},
+        {L"TIMEZONE=Mars", -2, L"Unknown Timezone: Mars", L"TIMEZONE=Mars"},
+        {L"Pos16", -2, L"Invalid Display Position Array # (0-15): 16", L"Pos16"},
+        {L"FCALL x", -2, L"FileCall Valid only in <File Mode", L"FCALL x"},
+        {tooLong.c_str(), -2, L"String Length Exceeded: 8196 Max", tooLong.c_str()},
+        {L"<missing.txt", -2, L"Unable to Open Input File: \"missing.txt\"", L"<missing.txt"},
     };
-    for (const CommandCase& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::wstring(c.text).substr(0, 20));
         ResetSettingsState();
-        EXPECT_EQ(RunCommands(c.text, nullptr), c.result) << c.text;
-        EXPECT_EQ(std::wstring(TakePendingError().message), c.message) << c.text;
+        const wchar_t* rest = nullptr;
+        EXPECT_EQ(RunCommands(c.text, &rest), c.result);
+        EXPECT_EQ(std::wstring(TakePendingError().message), c.message);
+        EXPECT_EQ(rest, c.text + (std::wcslen(c.text) - std::wcslen(c.rest)));
+        EXPECT_EQ(statusBarOn, 1);
     }
 }
 
 TEST_F(CommandRunnerTest, EveryParserTakesItsOwnCommands) {
-    EXPECT_EQ(RunCommands(L"sdo;dt24;pos3=1,2,300,400;latitude=10;timezone=\"tokyo standard time\"",
+    EXPECT_EQ(RunCommands(L"sdo ; dt24;pos3=1,2,300,400 ;latitude=10;"
+                          L"timezone=\"tokyo standard time\" // done",
                           nullptr),
               0);
     EXPECT_EQ(statusBarOn, 0);
@@ -66,17 +72,6 @@ TEST_F(CommandRunnerTest, EveryParserTakesItsOwnCommands) {
     EXPECT_EQ(windowPositions[3].right, 300);
     EXPECT_DOUBLE_EQ(siteLatitude, 10.0);
     EXPECT_STREQ(ChosenZoneKey(), L"Tokyo Standard Time");
-}
-
-TEST_F(CommandRunnerTest, RestShowsWhereTheCommandsStopped) {
-    const wchar_t text[] = L"  SDO EXIT SD";
-    const wchar_t* rest = nullptr;
-    EXPECT_EQ(RunCommands(text, &rest), 1);
-    EXPECT_STREQ(rest, L" SD");
-    const wchar_t failing[] = L"SD bogus SDO";
-    EXPECT_EQ(RunCommands(failing, &rest), -2);
-    EXPECT_STREQ(rest, L"bogus SDO");
-    EXPECT_EQ(statusBarOn, 1); // nothing behind the failure ran
 }
 
 TEST_F(CommandRunnerTest, CommandFilesRunLineByLineAndSayWhereTheyFailed) {

@@ -2,48 +2,38 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
-TEST(WindowPositions, ClampingPullsEdgesOntoTheScreen) {
-    PositionRect rect{-50, 20, 900, 700};
-    ClampToScreen(&rect, 1920, 1080);
-    EXPECT_EQ(rect.left, 0);
-    EXPECT_EQ(rect.top, 20);
-    EXPECT_EQ(rect.right, 900);
-    EXPECT_EQ(rect.bottom, 700);
+using Corners = std::array<int, 4>;
+Corners Of(const PositionRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
 
-    rect = PositionRect{1850, 1000, 2500, -5};
-    ClampToScreen(&rect, 1920, 1080);
-    EXPECT_EQ(rect.left, 0); // within 100 pixels of the right edge
-    EXPECT_EQ(rect.top, 0);  // within 100 pixels of the bottom edge
-    EXPECT_EQ(rect.right, 1920);
-    EXPECT_EQ(rect.bottom, 1080);
+// On a 1920 x 1080 screen: edges off it, or a left or top edge within 100
+// pixels of its far side, are pulled onto it.
+TEST(WindowPositions, ClampingPullsEdgesOntoTheScreen) {
+    const struct {
+        PositionRect in;
+        Corners out;
+    } cases[] = {
+        {{-50, 20, 900, 700}, {0, 20, 900, 700}},
+        {{1850, 1000, 2500, -5}, {0, 0, 1920, 1080}},
+        {{1819, 979, 1919, 1079}, {1819, 979, 1919, 1079}},
+    };
+    for (auto c : cases) {
+        ClampToScreen(&c.in, 1920, 1080);
+        EXPECT_EQ(Of(c.in), c.out);
+    }
 }
 
 TEST(WindowPositions, RememberedRectanglesKeepTheirSizeOffTheScreenEdges) {
     cascadeOffset = 0;
-    PositionRect rect = RememberedRect(-30, -10, 670, 540);
-    EXPECT_EQ(rect.left, 0);
-    EXPECT_EQ(rect.top, 0);
-    EXPECT_EQ(rect.right, 700);
-    EXPECT_EQ(rect.bottom, 550);
-
+    EXPECT_EQ(Of(RememberedRect(-30, -10, 670, 540)), (Corners{0, 0, 700, 550}));
     cascadeOffset = 25; // a second running copy stores positions as the first would
-    rect = RememberedRect(125, 125, 825, 675);
-    EXPECT_EQ(rect.left, 100);
-    EXPECT_EQ(rect.bottom, 650);
+    EXPECT_EQ(Of(RememberedRect(125, 125, 825, 675)), (Corners{100, 100, 800, 650}));
     cascadeOffset = 0;
-}
-
-TEST(WindowPositions, ResetEmptiesEveryEntry) {
-    windowPositions[kPositionMainWindow] = PositionRect{10, 10, 710, 560};
-    windowPositions[kPositionHelpWindow] = PositionRect{775, 160, 1375, 625};
-    EXPECT_FALSE(IsPositionEmpty(windowPositions[kPositionMainWindow]));
-    ResetPositions();
-    for (const PositionRect& rect : windowPositions)
-        EXPECT_TRUE(IsPositionEmpty(rect));
-    EXPECT_TRUE(IsPositionEmpty(PositionRect{10, 10, 0, 500}));
-    EXPECT_TRUE(IsPositionEmpty(PositionRect{10, 10, 500, 0}));
 }
 
 } // namespace

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
-#include "settings/settings_file.h"
 #include "settings/settings_test_state.h"
-#include "support/test_files.h"
 
 namespace {
 
@@ -16,11 +13,9 @@ class SunTimesSectionTest : public ::testing::Test {
     void SetUp() override {
         ResetSettingsState();
         InstallTestZones();
-        sunTimesSectionActive = false;
     }
     void TearDown() override {
         ResetSettingsState();
-        sunTimesSectionActive = false;
         ClearTimeZoneCatalogue();
     }
 };
@@ -71,8 +66,7 @@ TEST_F(SunTimesSectionTest, CommandsSetThePlaceAndTheZone) {
 TEST_F(SunTimesSectionTest, AnUnknownZoneLeavesTheChosenOne) {
     ASSERT_EQ(ParseSunTimesCommand(L"TIMEZONE=UTC", nullptr), 3);
     const wchar_t* rest = nullptr;
-    const wchar_t text[] = L"TIMEZONE=\"Atlantis Standard Time\" LATITUDE=5";
-    EXPECT_EQ(ParseSunTimesCommand(text, &rest), -2);
+    EXPECT_EQ(ParseSunTimesCommand(L"TIMEZONE=\"Atlantis Standard Time\" LATITUDE=5", &rest), -2);
     EXPECT_STREQ(ChosenZoneKey(), L"UTC");
     EXPECT_STREQ(rest, L"\"Atlantis Standard Time\" LATITUDE=5");
     EXPECT_DOUBLE_EQ(siteLatitude, 40.6883);
@@ -90,46 +84,6 @@ TEST_F(SunTimesSectionTest, TheChosenZoneIsFoundAgainInARebuiltCatalogue) {
     EXPECT_EQ(ChosenZoneIndex(), -1); // not listed
     ForgetChosenZone();
     EXPECT_EQ(ChosenZoneIndex(), -1);
-}
-
-TEST_F(SunTimesSectionTest, TheSectionHandlerReadsOnlyItsOwnSection) {
-    const wchar_t* rest = nullptr;
-    EXPECT_EQ(ReadSunTimesSectionLine(L"Latitude=5", &rest), 0);
-    EXPECT_DOUBLE_EQ(siteLatitude, 40.6883); // before the header: not read
-    EXPECT_EQ(ReadSunTimesSectionLine(L"  [suntimes]  Latitude=5", &rest), 0);
-    EXPECT_STREQ(rest, L"Latitude=5");
-    EXPECT_EQ(ReadSunTimesSectionLine(L"Latitude=6", &rest), 0);
-    EXPECT_DOUBLE_EQ(siteLatitude, 6.0);
-    EXPECT_EQ(ReadSunTimesSectionLine(L"Latitude=600", &rest), -1);
-    TakePendingError();
-    ReadSunTimesSectionLine(L"[DATETIME]", &rest);
-    ReadSunTimesSectionLine(L"Latitude=7", &rest);
-    EXPECT_DOUBLE_EQ(siteLatitude, 6.0);
-}
-
-TEST_F(SunTimesSectionTest, TheZoneSurvivesARestart) {
-    ScratchFolder folder;
-    const std::wstring path = folder.Path(L"Zelmora.ini");
-    siteLatitude = -33.86882;
-    siteLongitude = 151.20929;
-    ASSERT_EQ(ParseSunTimesCommand(L"TIMEZONE=\"Tokyo Standard Time\"", nullptr), 3);
-    ASSERT_TRUE(WriteSettingsFile(path.c_str()));
-    const std::string text = folder.ReadText(L"Zelmora.ini");
-    EXPECT_NE(text.find("[SUNTIMES]\nLatitude=-33.8688\nLongitude=151.209\n"
-                        "Timezone=\"Tokyo Standard Time\"\n\n"),
-              std::string::npos)
-        << text;
-
-    ResetSettingsState(); // the next run
-    EXPECT_STREQ(ChosenZoneKey(), L"");
-    EXPECT_GE(ReadSettingsFile(path.c_str()), 0);
-    EXPECT_STREQ(ChosenZoneKey(), L"Tokyo Standard Time");
-    EXPECT_DOUBLE_EQ(siteLatitude, -33.8688);
-
-    // No zone chosen: no Timezone line.
-    ForgetChosenZone();
-    ASSERT_TRUE(WriteSettingsFile(path.c_str()));
-    EXPECT_EQ(folder.ReadText(L"Zelmora.ini").find("Timezone"), std::string::npos);
 }
 
 } // namespace

@@ -34,7 +34,6 @@ TEST(UtcSeconds, CivilTimesNormaliseWithinTheClockRangeAndBreakDownAgain) {
         {{1970, 0, 1, 0, 0, 0}, 0, {1970, 0, 1, 0, 0, 0, 4, 0, 0}}, // a Thursday
         {{2000, 1, 29, 23, 59, 59}, 951868799, {2000, 1, 29, 23, 59, 59, 2, 59, 0}},
         {{2000, 11, 31, 0, 0, 0}, 978220800, {2000, 11, 31, 0, 0, 0, 0, 365, 0}}, // leap year
-        {{2026, 2, 8, 7, 0, 0}, 1772953200, {2026, 2, 8, 7, 0, 0, 0, 66, 0}},
         {{2038, 0, 19, 3, 14, 7}, 2147483647, {2038, 0, 19, 3, 14, 7, 2, 18, 0}},
         {{2100, 11, 31, 12, 0, 0}, 4133937600, {2100, 11, 31, 12, 0, 0, 5, 364, 0}}, // common
         // The ends of the clock range, also reached by normalising 3001 and 1969.
@@ -48,9 +47,7 @@ TEST(UtcSeconds, CivilTimesNormaliseWithinTheClockRangeAndBreakDownAgain) {
         {{2026, 2, 0, 0, 0, 0}, 1772236800, {2026, 1, 28, 0, 0, 0, 6, 58, 0}},
         {{2024, 2, 0, 0, 0, 0}, 1709164800, {2024, 1, 29, 0, 0, 0, 4, 59, 0}},
         {{2026, 1, 29, 0, 0, 0}, 1772323200, {2026, 2, 1, 0, 0, 0, 0, 59, 0}},
-        {{2026, 0, 32, 0, 0, 0}, 1769904000, {2026, 1, 1, 0, 0, 0, 0, 31, 0}},
         {{2026, 0, 1, 0, 0, -1}, 1767225599, {2025, 11, 31, 23, 59, 59, 3, 364, 0}},
-        {{2026, 11, 31, 24, 0, 0}, 1798761600, {2027, 0, 1, 0, 0, 0, 5, 0, 0}},
         {{2026, 0, 1, -1, 60, 0}, 1767225600, {2026, 0, 1, 0, 0, 0, 4, 0, 0}},
         {{2026, 0, 366, 0, 0, 0}, 1798761600, {2027, 0, 1, 0, 0, 0, 5, 0, 0}},
         {{1970, 0, 1, 0, 0, INT_MAX}, 2147483647, {2038, 0, 19, 3, 14, 7, 2, 18, 0}},
@@ -117,23 +114,4 @@ TEST(UtcSeconds, EveryDayOfTheClockRoundTrips) {
         expectedWday = (expectedWday + 1) % 7;
     }
     EXPECT_EQ(year, 3000);
-}
-
-TEST(UtcSeconds, SystemTimes) {
-    // Seconds; year, month, day, hour, minute, second, weekday, milliseconds.
-    // clang-format off
-    const int64_t cases[][9] = {{-1, 1969, 12, 31, 23, 59, 59, 3, 0},        // a Wednesday
-                                {-11644473600LL, 1601, 1, 1, 0, 0, 0, 1, 0}, // a Monday
-                                {1772953200, 2026, 3, 8, 7, 0, 0, 0, 0}};
-    // clang-format on
-    for (const auto& c : cases) {
-        SYSTEMTIME t;
-        SecondsToSystemTime(c[0], &t);
-        EXPECT_EQ((std::vector<int64_t>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
-                                        t.wDayOfWeek, t.wMilliseconds}),
-                  std::vector<int64_t>(c + 1, c + 9));
-        t.wMilliseconds = 999; // dropped
-        t.wDayOfWeek = 5;      // ignored
-        EXPECT_EQ(SystemTimeToSeconds(&t), c[0]);
-    }
 }

@@ -6,38 +6,18 @@
 #include <climits>
 #include <vector>
 
+#include "suntimes/test_zones.h"
 #include "timezones/utc_seconds.h"
 
 namespace {
 
 using Tz = TIME_ZONE_INFORMATION;
 
-SYSTEMTIME Time(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
-                int milliseconds = 0, int weekday = 0) {
-    auto w = [](int value) { return static_cast<WORD>(value); };
-    return {w(year), w(month), w(weekday), w(day), w(hour), w(minute), w(second), w(milliseconds)};
-}
-
-// A recurring change date: the week-th (5 = last) weekday of month at hour:minute.
-SYSTEMTIME Recurring(int month, int week, int weekday, int hour, int minute = 0) {
-    return Time(0, month, week, hour, minute, 0, 0, weekday);
-}
-
 std::vector<int> Fields(const SYSTEMTIME& t) {
     return {t.wYear,   t.wMonth,  t.wDay,          t.wHour,
             t.wMinute, t.wSecond, t.wMilliseconds, t.wDayOfWeek};
 }
 
-// No DaylightDate (month 0) means no daylight time, whatever the other fields hold.
-Tz Zone(LONG bias, LONG daylightBias = 0, const SYSTEMTIME& daylightDate = SYSTEMTIME{},
-        const SYSTEMTIME& standardDate = SYSTEMTIME{}, LONG standardBias = 0) {
-    return {bias, {}, standardDate, standardBias, {}, daylightDate, daylightBias};
-}
-
-// US Eastern: second Sunday of March 02:00 to first Sunday of November 02:00.
-Tz Eastern() {
-    return Zone(300, -60, Recurring(3, 2, 0, 2), Recurring(11, 1, 0, 2));
-}
 // EU, as London: last Sunday of March 01:00 GMT to last Sunday of October 02:00 BST.
 Tz London() {
     return Zone(0, -60, Recurring(3, 5, 0, 1), Recurring(10, 5, 0, 2));
@@ -78,7 +58,7 @@ TEST(ZoneRules, ChangesHappenAtTheExactMinute) {
         SYSTEMTIME utc; // the offset is `before` a minute and a second earlier, `after` at it
         int before, after;
     } cases[] = {
-        {Eastern(), Time(2026, 3, 8, 7), -300, -240}, {Eastern(), Time(2026, 11, 1, 6), -240, -300},
+        {EasternZone(), Time(2026, 3, 8, 7), -300, -240}, {EasternZone(), Time(2026, 11, 1, 6), -240, -300},
         // Last Sundays in months with five Sundays (March 2026, October 2027) or four.
         {London(), Time(2026, 3, 29, 1), 0, 60}, {London(), Time(2027, 3, 28, 1), 0, 60},
         {London(), Time(2026, 10, 25, 1), 60, 0}, {London(), Time(2027, 10, 31, 1), 60, 0},
@@ -123,9 +103,9 @@ TEST(ZoneRules, LocalTimesAndPhases) {
     } cases[] = {
         // The year is that of local standard time: before local midnight of
         // 1 January, the old year; both ends of the range.
-        {Eastern(), Time(2027, 1, 1, 3, 30), Time(2026, 12, 31, 22, 30), 4, kStd},
-        {Eastern(), Time(1601, 7, 1, 12), Time(1601, 7, 1, 8), 0, kDay},
-        {Eastern(), Time(30827, 7, 1, 12), Time(30827, 7, 1, 8), 4, kDay},
+        {EasternZone(), Time(2027, 1, 1, 3, 30), Time(2026, 12, 31, 22, 30), 4, kStd},
+        {EasternZone(), Time(1601, 7, 1, 12), Time(1601, 7, 1, 8), 0, kDay},
+        {EasternZone(), Time(30827, 7, 1, 12), Time(30827, 7, 1, 8), 4, kDay},
         // Southern order: daylight time goes on across the new year.
         {Sydney(), Time(2026, 12, 31, 12, 59), Time(2026, 12, 31, 23, 59), 4, kDay},
         {Sydney(), Time(2026, 12, 31, 13, 0), Time(2027, 1, 1, 0, 0), 5, kDay},
@@ -184,14 +164,14 @@ TEST(ZoneRules, InvalidRecordsAreRefused) {
     };
     // clang-format on
     for (size_t i = 0; i < sizeof changes / sizeof changes[0]; ++i) {
-        Tz z = Eastern();
+        Tz z = EasternZone();
         changes[i](z);
         SYSTEMTIME local = Time(1999, 9, 9, 9, 9, 9);
         EXPECT_FALSE(ApplyZoneRules(&z, &utc, &local)) << i;
         EXPECT_EQ(ZonePhaseAtUtc(&z, &utc), kZonePhaseInvalid) << i;
         EXPECT_EQ(Fields(local), Fields(Time(1999, 9, 9, 9, 9, 9))) << i; // untouched
     }
-    const Tz z = Eastern();
+    const Tz z = EasternZone();
     SYSTEMTIME local;
     EXPECT_FALSE(ApplyZoneRules(nullptr, &utc, &local));
     EXPECT_FALSE(ApplyZoneRules(&z, nullptr, &local));
@@ -209,7 +189,7 @@ TEST(ZoneRules, InvalidUtcTimesAndLocalTimesOutsideTheRangeAreRefused) {
         Time(0, 1, 1), Time(30828, 1, 1), Time(65535, 12, 31)};
     // clang-format on
     SYSTEMTIME local;
-    for (const Tz& z : {Eastern(), Zone(-60)}) {
+    for (const Tz& z : {EasternZone(), Zone(-60)}) {
         for (const SYSTEMTIME& utc : bad) {
             EXPECT_FALSE(ApplyZoneRules(&z, &utc, &local))
                 << utc.wYear << "-" << utc.wMonth << "-" << utc.wDay;

@@ -8,10 +8,12 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/bounded_format.h"
 #include "timezones/time_zone_catalogue.h"
+#include "suntimes/test_zones.h"
 #include "timezones/time_zone_registry.h"
 
 namespace {
@@ -57,25 +59,16 @@ long OffsetMinutes(const SYSTEMTIME& local, uint64_t utcTicks) {
                              static_cast<int64_t>(kMinute));
 }
 
-struct Zone {
+struct NamedZone {
     std::wstring key;
     TIME_ZONE_INFORMATION rules;
 };
-
-std::vector<Zone> RegistryZones() {
-    std::vector<Zone> zones;
-    if (LoadTimeZoneCatalogue() != 1) return zones;
-    for (TimeZoneEntry* e = timeZoneCatalogue.head; e != nullptr; e = e->next)
-        zones.push_back({e->keyName != nullptr ? e->keyName : L"?", e->zone});
-    ClearTimeZoneCatalogue();
-    return zones;
-}
 
 // Compares both conversions at one instant; collects a description of any
 // disagreement. Returns the offsets (minutes) that each side gives.
 class Comparer {
   public:
-    void At(const Zone& zone, uint64_t ticks, long* systemOffset = nullptr,
+    void At(const NamedZone& zone, uint64_t ticks, long* systemOffset = nullptr,
             long* portableOffset = nullptr) {
         ++comparisons_;
         const SYSTEMTIME utc = SystemTimeOf(ticks);
@@ -107,72 +100,45 @@ class Comparer {
     long comparisons_ = 0;
 };
 
-SYSTEMTIME ChangeRule(WORD month, WORD week, WORD weekday, WORD hour, WORD minute = 0) {
-    SYSTEMTIME rule = {};
-    rule.wMonth = month;
-    rule.wDay = week; // 5 = the last such weekday of the month
-    rule.wDayOfWeek = weekday;
-    rule.wHour = hour;
-    rule.wMinute = minute;
-    return rule;
-}
-
-Zone MadeUpZone(const wchar_t* name, long bias, long standardBias, long daylightBias,
-                SYSTEMTIME standardDate, SYSTEMTIME daylightDate) {
-    Zone zone = {name, {}};
-    zone.rules.Bias = bias;
-    zone.rules.StandardBias = standardBias;
-    zone.rules.DaylightBias = daylightBias;
-    zone.rules.StandardDate = standardDate;
-    zone.rules.DaylightDate = daylightDate;
-    return zone;
-}
-
-// Rule shapes the registry of the test system does not hold.
-std::vector<Zone> MadeUpZones() {
-    SYSTEMTIME fixedMarch = ChangeRule(3, 15, 0, 2); // absolute dates: the year is set
-    fixedMarch.wYear = 2025;
-    SYSTEMTIME fixedOctober = ChangeRule(10, 20, 0, 3);
-    fixedOctober.wYear = 2025;
-    return {
-        MadeUpZone(L"standard bias without daylight time", 60, 30, -60, {}, {}),
-        MadeUpZone(L"standard bias with daylight time", 300, 15, -60, ChangeRule(11, 1, 0, 2),
-                   ChangeRule(3, 2, 0, 2)),
-        MadeUpZone(L"absolute dates", -60, 0, -60, fixedOctober, fixedMarch),
-        MadeUpZone(L"changes at 23:59", -120, 0, -60, ChangeRule(10, 5, 6, 23, 59),
-                   ChangeRule(3, 5, 5, 23, 59)),
-        MadeUpZone(L"daylight time over new year at midnight", -780, 0, -60, ChangeRule(1, 3, 0, 0),
-                   ChangeRule(12, 1, 0, 0)),
-        MadeUpZone(L"two hours of daylight time", 180, 0, -120, ChangeRule(10, 4, 0, 1),
-                   ChangeRule(4, 1, 0, 1)),
-        MadeUpZone(L"both changes in one month", 0, 0, -60, ChangeRule(6, 4, 1, 3),
-                   ChangeRule(6, 1, 1, 3)),
-        MadeUpZone(L"fifth week in February", 0, 0, -60, ChangeRule(9, 5, 0, 3),
-                   ChangeRule(2, 5, 4, 3)),
-        MadeUpZone(L"positive daylight bias", -330, 0, 45, ChangeRule(4, 1, 0, 2),
-                   ChangeRule(10, 1, 0, 2)),
+// The zones of the registry, then rule shapes that it does not hold.
+std::vector<NamedZone> ZonesToCompare() {
+    std::vector<NamedZone> zones;
+    if (LoadTimeZoneCatalogue() == 1) {
+        for (TimeZoneEntry* e = timeZoneCatalogue.head; e != nullptr; e = e->next)
+            zones.push_back({e->keyName != nullptr ? e->keyName : L"?", e->zone});
+        ClearTimeZoneCatalogue();
+    }
+    EXPECT_GT(zones.size(), 100u);
+    // Absolute dates (the year is set): 15 March to 20 October.
+    const SYSTEMTIME march = Time(2025, 3, 15, 2), october = Time(2025, 10, 20, 3);
+    const std::pair<const wchar_t*, TIME_ZONE_INFORMATION> madeUp[] = {
+        {L"standard bias without daylight time", Zone(60, -60, {}, {}, 30)},
+        {L"standard bias with daylight time",
+         Zone(300, -60, Recurring(3, 2, 0, 2), Recurring(11, 1, 0, 2), 15)},
+        {L"absolute dates", Zone(-60, -60, march, october)},
+        {L"changes at 23:59",
+         Zone(-120, -60, Recurring(3, 5, 5, 23, 59), Recurring(10, 5, 6, 23, 59))},
+        {L"daylight time over new year at midnight",
+         Zone(-780, -60, Recurring(12, 1, 0, 0), Recurring(1, 3, 0, 0))},
+        {L"two hours of daylight time",
+         Zone(180, -120, Recurring(4, 1, 0, 1), Recurring(10, 4, 0, 1))},
+        {L"both changes in one month", Zone(0, -60, Recurring(6, 1, 1, 3), Recurring(6, 4, 1, 3))},
+        {L"fifth week in February", Zone(0, -60, Recurring(2, 5, 4, 3), Recurring(9, 5, 0, 3))},
+        {L"positive daylight bias", Zone(-330, 45, Recurring(10, 1, 0, 2), Recurring(4, 1, 0, 2))},
     };
+    for (const auto& [name, rules] : madeUp)
+        zones.push_back({name, rules});
+    return zones;
 }
 
 const uint64_t kFirstDay = TicksOf(2024, 1, 1);
 const uint64_t kEndDay = TicksOf(2028, 1, 1);
 
-TEST(ZoneRulesAgainstSystem, EveryZoneAtNoonUtcOfEveryDayFrom2024To2027) {
-    std::vector<Zone> zones = RegistryZones();
-    ASSERT_GT(zones.size(), 100u);
-    for (const Zone& zone : MadeUpZones())
-        zones.push_back(zone);
-    Comparer compare;
-    for (const Zone& zone : zones)
-        for (uint64_t day = kFirstDay; day < kEndDay; day += kDay)
-            compare.At(zone, day + 12 * kHour);
-    compare.ExpectNoMismatch();
-}
-
-// Finds every change of either side's offset between two noons, narrows it to
-// the hour, and compares each minute of that hour (and the second before
-// each minute), so both sides must change in the same minute.
-std::vector<uint64_t> CompareAroundChanges(const Zone& zone, Comparer& compare) {
+// Compares every noon (UTC) from 2024 to 2027; finds every change of either
+// side's offset between two noons, narrows it to the hour, and compares each
+// minute of that hour (and the second before each minute), so both sides must
+// change in the same minute.
+std::vector<uint64_t> CompareAroundChanges(const NamedZone& zone, Comparer& compare) {
     std::vector<uint64_t> systemChanges;
     long systemBefore = 0, portableBefore = 0;
     compare.At(zone, kFirstDay - 12 * kHour, &systemBefore, &portableBefore);
@@ -201,14 +167,10 @@ std::vector<uint64_t> CompareAroundChanges(const Zone& zone, Comparer& compare) 
     return systemChanges;
 }
 
-TEST(ZoneRulesAgainstSystem, EveryZoneChangesInTheSameMinute) {
-    std::vector<Zone> zones = RegistryZones();
-    ASSERT_GT(zones.size(), 100u);
-    for (const Zone& zone : MadeUpZones())
-        zones.push_back(zone);
+TEST(ZoneRulesAgainstSystem, EveryZoneAtEveryNoonAndChangingInTheSameMinute) {
     Comparer compare;
     int zonesWithChanges = 0;
-    for (const Zone& zone : zones) {
+    for (const NamedZone& zone : ZonesToCompare()) {
         std::vector<uint64_t> changes = CompareAroundChanges(zone, compare);
         if (!changes.empty()) ++zonesWithChanges;
         if (zone.key == L"Eastern Standard Time") {

@@ -11,11 +11,11 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "support/test_files.h"
 #include "timezones/utc_seconds.h"
 
 namespace {
@@ -41,18 +41,10 @@ class ScopedEnv {
     std::optional<std::string> old_;
 };
 
-// A temporary zoneinfo folder, removed with everything in it at the end.
-struct TempDir {
-    TempDir() {
-        char pattern[] = "/tmp/zelmora_zoneinfo_XXXXXX";
-        if (mkdtemp(pattern) != nullptr) path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        if (!path.empty()) fs::remove_all(path, ignored);
-    }
-    std::string path;
-};
+// The path of a scratch folder as the C library takes it.
+std::string Narrow(const ScratchFolder& folder) {
+    return fs::path(folder.Path(L"")).parent_path().string();
+}
 
 int DayOfYear(int year, int month, int day) {
     return static_cast<int>(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1));
@@ -104,12 +96,13 @@ TEST(ZoneinfoZone, EachNoonHasTheOffsetInForce) {
 }
 
 TEST(ZoneinfoZone, RefusesUnknownZonesUnsafeNamesAndOtherFiles) {
-    TempDir dir;
-    ScopedEnv tzdir("TZDIR", dir.path.c_str());
-    std::ofstream(dir.path + "/NotAZone") << "Europe/Paris 48.86 2.35\n";
-    fs::create_directory(dir.path + "/Folder");
-    fs::copy_file("/usr/share/zoneinfo/Asia/Kolkata", dir.path + "/Mine");
-    ASSERT_EQ(mkfifo((dir.path + "/Fifo").c_str(), 0600), 0); // the C library would block on it
+    ScratchFolder folder;
+    const std::string dir = Narrow(folder);
+    ScopedEnv tzdir("TZDIR", dir.c_str());
+    folder.Write(L"NotAZone", "Europe/Paris 48.86 2.35\n");
+    fs::create_directory(dir + "/Folder");
+    fs::copy_file("/usr/share/zoneinfo/Asia/Kolkata", dir + "/Mine");
+    ASSERT_EQ(mkfifo((dir + "/Fifo").c_str(), 0600), 0); // the C library would block on it
     const std::string tooLong(300, 'a');
     const struct {
         const char* zone;
@@ -150,11 +143,11 @@ TEST(ZoneinfoZone, RefusesUnknownZonesUnsafeNamesAndOtherFiles) {
 }
 
 TEST(ZoneinfoComputerZone, FollowsTzAsTheCLibraryDoes) {
-    TempDir dir;
-    const std::string fifo = dir.path + "/Fifo";
+    ScratchFolder folder;
+    const std::string dir = Narrow(folder), fifo = dir + "/Fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     ScopedEnv noTzdir("TZDIR", nullptr);
-    const std::string fifoTz = ":" + fifo, folderTz = ":" + dir.path;
+    const std::string fifoTz = ":" + fifo, folderTz = ":" + dir;
     const struct {
         const char* tz;
         int bias;

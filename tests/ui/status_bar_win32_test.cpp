@@ -52,11 +52,6 @@ class StatusBar : public ::testing::Test {
         item.itemData = reinterpret_cast<ULONG_PTR>(statusLine.line);
         EXPECT_TRUE(DrawStatusBar(&item, {kWhite, kBlack, statusBarOn, window}));
     }
-    // Pixels of a colour on a line (0-2) of the left (x < 139) or right column.
-    int OnLine(COLORREF color, int line, bool right) {
-        return canvas->Count(color, right ? 140 : 0, line * h, right ? 600 : 139, (line + 1) * h);
-    }
-    int Anywhere(COLORREF color) { return canvas->Count(color, 0, 0, 600, 3 * h + 3); }
     bool TakePostedErrorMessage() {
         MSG message;
         return PeekMessageW(&message, window, kShowPendingErrorMessage, kShowPendingErrorMessage,
@@ -113,13 +108,13 @@ TEST_F(StatusBar, AnErrorIsRedWithTheOptionOnAndGoesToOneMessageBoxLaterWithItOf
     // With the option on, the error is drawn in red on line 2 and stays pending.
     ReportError(L"Cannot open \"%ls\"", L"C:\\in\\places.txt");
     Draw(1);
-    EXPECT_GT(OnLine(kRed, 1, true), 20);
+    EXPECT_GT(canvas->Count(kRed, 140, h, 600, 2 * h), 20); // the right column's line 2
     EXPECT_TRUE(HasPendingError());
     EXPECT_FALSE(TakePostedErrorMessage());
 
     watching(false, [&] { Draw(0); });
     ASSERT_EQ(boxWatch.mostBoxes, 0) << "a box was opened while drawing";
-    EXPECT_EQ(Anywhere(kRed), 0);
+    EXPECT_EQ(canvas->Count(kRed, 0, 0, 600, 3 * h + 3), 0);
     EXPECT_FALSE(HasPendingError());
     EXPECT_TRUE(TakePostedErrorMessage());
 

@@ -10,7 +10,7 @@ namespace uitest {
 
 // What the test window was sent.
 struct WindowLog {
-    int userMessages = 0, keyDowns = 0;
+    int userMessages = 0, keyDowns = 0, paints = 0;
     std::vector<int> commands;
 };
 inline WindowLog windowLog;
@@ -18,6 +18,7 @@ inline WindowLog windowLog;
 inline LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     windowLog.userMessages += message == WM_USER;
     windowLog.keyDowns += message == WM_KEYDOWN;
+    windowLog.paints += message == WM_PAINT;
     if (message == WM_COMMAND) windowLog.commands.push_back(LOWORD(wParam));
     return DefWindowProcW(window, message, wParam, lParam);
 }
