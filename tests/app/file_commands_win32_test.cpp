@@ -10,6 +10,7 @@
 
 #include "support/test_files.h"
 #include "suntimes/shown_days.h"
+#include "ui/ui_test_window.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ namespace {
 bool askedForAFile = false;
 
 void CALLBACK CancelSaveDialog(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindWindowW(nullptr, L"Save As Data");
+    HWND dialog = uitest::FindOwnWindow(L"Save As Data");
     if (dialog == nullptr) return;
     askedForAFile = true;
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <functional>
 #include <string>
 #include <utility>
@@ -35,20 +34,9 @@ const Place kNoChange{-999, -999};
 // What the user does while the dialog runs, once the modal loop runs.
 std::function<void(HWND)> userActs;
 
-// This thread's dialog: tests running at the same time in other processes
-// show dialogs of the same title.
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    wchar_t caption[64] = L"";
-    GetWindowTextW(window, caption, 64);
-    if (std::wcscmp(caption, L"Latitude and Longitude Selection by Location") != 0) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
 void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    HWND dialog = uitest::FindOwnWindow(L"Latitude and Longitude Selection by Location");
     ASSERT_NE(dialog, nullptr);
     userActs(dialog);
     // A failed assertion that stopped the user early still leaves no dialog open.

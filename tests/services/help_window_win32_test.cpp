@@ -168,7 +168,7 @@ DialogScript script;
 int listCountSeen = -1;
 
 void CALLBACK DriveHistoryDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowW(L"#32770", L"Search History");
+    HWND dialog = uitest::FindOwnWindow(L"Search History");
     if (dialog == nullptr) return;
     KillTimer(nullptr, timer);
     HWND list = GetDlgItem(dialog, IDC_HISTORY_LIST);

@@ -15,6 +15,7 @@
 #include "services/internet_test.h"
 #include "support/bounded_format.h"
 #include "support/error_report.h"
+#include "ui/ui_test_window.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void RunWithUser(const std::function<void(HWND)>& user) {
         HWND dialog = nullptr;
         // Shown once its controls are filled.
         for (int i = 0; i < 500 && dialog == nullptr; ++i) {
-            dialog = FindWindowW(L"#32770", kTitle);
+            dialog = uitest::FindOwnWindow(kTitle);
             if (dialog != nullptr && !IsWindowVisible(dialog)) dialog = nullptr;
             if (dialog == nullptr) Sleep(10);
         }
