@@ -9,27 +9,29 @@
 
 namespace uitest {
 
+struct OwnWindowSearch {
+    const wchar_t* caption;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchOwnWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<OwnWindowSearch*>(context);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId()) return TRUE;
+    wchar_t text[256] = L"";
+    GetWindowTextW(window, text, 256);
+    if (std::wcscmp(text, search->caption) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 // A top-level window of this process with the given caption, or null.
 // FindWindow would do, except that tests running at the same time in other
 // processes show windows of the same caption.
 inline HWND FindOwnWindow(const wchar_t* caption) {
-    struct Search {
-        const wchar_t* caption;
-        HWND found;
-    } search = {caption, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != GetCurrentProcessId()) return TRUE;
-            wchar_t text[256] = L"";
-            GetWindowTextW(window, text, 256);
-            if (std::wcscmp(text, search->caption) != 0) return TRUE;
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    OwnWindowSearch search = {caption, nullptr};
+    EnumWindows(MatchOwnWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
