@@ -17,13 +17,10 @@ namespace {
 
 const int kWidth = 800, kHeight = 600;
 const RECT kPage = {0, 0, kWidth, kHeight};
-const COLORREF kUntouched = RGB(10, 90, 30), kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0),
+const COLORREF kUntouched = RGB(10, 90, 30), kWhite = RGB(255, 255, 255),
                kGray = RGB(175, 175, 175);
 const COLORREF kSlotColors[kSunEventCount] = {RGB(255, 0, 0), RGB(255, 160, 0), RGB(0, 240, 255),
                                               RGB(0, 0, 255)};
-const auto IsDark = [](COLORREF c) { return (c & 0x808080) == 0; };
-const auto IsBlack = [](COLORREF c) { return c == kBlack; };
-const auto Drawn = [](COLORREF c) { return c != kUntouched; };
 
 // The GDI objects this process holds. Wine answers GetGuiResources with 0,
 // but its handle table takes a slot number without its generation, so there
@@ -61,11 +58,11 @@ class SunTimesPlotTest : public ShownDaysTest {
                 if (At(x + dx, y + dy) == color) return true;
         return false;
     }
-    int Count(const RECT& area, bool (*match)(COLORREF)) const {
+    int DrawnIn(const RECT& area) const {
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
-                count += match(At(x, y));
+                count += At(x, y) != kUntouched;
         return count;
     }
     // The series' extremes follow the lengths flag: recompute as the main window does.
@@ -89,11 +86,6 @@ class SunTimesPlotTest : public ShownDaysTest {
         EXPECT_TRUE(PlotPointValue(event, PresentationMode(), &value));
         return {PlotX(0, i, sunTimesSeries.dayCount), PlotY(0, value)};
     }
-    // Black pixels on the grid row of a value, right of the labels.
-    int GridDots(double value) const {
-        const int y = PlotY(0, value);
-        return Count({kPlotLeftMargin + 10, y, kWidth - kPlotRightMargin, y + 1}, IsBlack);
-    }
 
     uitest::PixelCanvas canvas_{kWidth, kHeight};
 };
@@ -108,7 +100,7 @@ TEST_F(SunTimesPlotTest, EveryModeDrawsOnlyInsideTheRectangle) {
         SetMode(mode);
         Fill();
         Draw(rect, false);
-        EXPECT_EQ(Count(kPage, Drawn), Count(withOverhang, Drawn)) << mode;
+        EXPECT_EQ(DrawnIn(kPage), DrawnIn(withOverhang)) << mode;
         EXPECT_EQ(At(rect.right - 1, rect.bottom - 1), kWhite) << mode;
     }
 }
@@ -127,7 +119,6 @@ TEST_F(SunTimesPlotTest, EqualValuesDrawALevelCurve) {
     for (int i = 0; i < sunTimesSeries.dayCount; ++i)
         EXPECT_TRUE(Near(PlotX(0, i, sunTimesSeries.dayCount), level, kGray)) << i;
     EXPECT_EQ(PlotY(0, plotScale.bottom), kHeight - kPlotHeightReserve + kPlotTopMargin);
-    EXPECT_GT(GridDots(plotScale.bottom), 100);
 }
 
 TEST_F(SunTimesPlotTest, OneDaySpansTheWidthAndNoDayDrawsNothing) {
@@ -137,17 +128,10 @@ TEST_F(SunTimesPlotTest, OneDaySpansTheWidthAndNoDayDrawsNothing) {
     for (int slot = 0; slot < kSunEventCount; ++slot)
         for (int x : {kPlotLeftMargin + 1, 300, 600, right - 2})
             EXPECT_TRUE(Near(x, PointOf(0, slot).y, kSlotColors[slot])) << slot << " at " << x;
-    // Two vertical grid lines, at either end, each with its date underneath.
-    const int foot = PlotGridFoot(0);
-    for (int x : {static_cast<int>(kPlotLeftMargin), right}) {
-        EXPECT_GT(Count({x, kPlotTopMargin, x + 1, foot}, IsBlack), (foot - kPlotTopMargin) / 4);
-        EXPECT_GT(Count({x - 4, foot + 6, x + 4, foot + 46}, IsDark), 20) << x;
-    }
-
     Fill();
     sunTimesSeries.dayCount = 0;
     Draw();
-    EXPECT_EQ(Count(kPage, Drawn), 0);
+    EXPECT_EQ(DrawnIn(kPage), 0);
     sunTimesSeries.dayCount = 1;
     DrawSunTimesPlot(nullptr, kPage, true);
 }
@@ -221,8 +205,6 @@ TEST_F(SunTimesPlotTest, PrinterPathRecordsAMetafileThatPlaysBack) {
     DeleteEnhMetaFile(metafile);
     for (COLORREF color : kSlotColors)
         EXPECT_GT(canvas_.Count(color, 0, 0, page.right, page.bottom), 300);
-    EXPECT_EQ(At(695, 300), kWhite);
-    EXPECT_GT(Count({0, 1, 500, 37}, IsDark), 300);
 }
 
 } // namespace
