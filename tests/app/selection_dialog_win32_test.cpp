@@ -50,12 +50,6 @@ long long SunriseOffset() {
     const SunEvent& sunrise = sunTimesSeries.records[sunTimesSeries.startDay].events[Sunrise];
     return sunrise.localTime - sunrise.utcTime;
 }
-int IndexOfKey(const wchar_t* keyName) {
-    int index = 0;
-    for (TimeZoneEntry* e = timeZoneCatalogue.head; e != nullptr; e = e->next, ++index)
-        if (e->keyName != nullptr && wcscmp(e->keyName, keyName) == 0) return index;
-    return -1;
-}
 bool WholeYearComputed() {
     return sunTimesSeries.dayCount == sunTimesSeries.lastDayIndex + 1;
 }
@@ -140,7 +134,7 @@ class SelectionDialogTest : public ::testing::Test {
 };
 
 TEST_F(SelectionDialogTest, EnterInAFieldComputesAndLeavesTheDialogOpen) {
-    const int sydney = IndexOfKey(L"AUS Eastern Standard Time");
+    const int sydney = FindZoneIndexByName(L"AUS Eastern Standard Time", nullptr);
     ASSERT_GE(sydney, 0);
     SelectZone(sydney);
     Put(IDC_SEL_LATITUDE, L"-33.8688");
@@ -162,7 +156,7 @@ TEST_F(SelectionDialogTest, EnterInAFieldComputesAndLeavesTheDialogOpen) {
 }
 
 TEST_F(SelectionDialogTest, ReopeningRebuildsTheCatalogueAndKeepsTheChosenZoneAndDates) {
-    const int tokyo = IndexOfKey(L"Tokyo Standard Time");
+    const int tokyo = FindZoneIndexByName(L"Tokyo Standard Time", nullptr);
     ASSERT_GE(tokyo, 0);
     SelectZone(tokyo);
     EXPECT_EQ(SunriseOffset(), 9 * 3600);

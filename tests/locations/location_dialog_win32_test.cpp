@@ -102,13 +102,11 @@ Place Result() {
     Place place;
     return TakeChosenLocation(&place.first, &place.second) ? place : kNoChange;
 }
-POINT TopLeft(HWND window) {
+using Point = std::pair<LONG, LONG>;
+Point TopLeft(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return {rect.left, rect.top};
-}
-bool operator==(POINT a, POINT b) {
-    return a.x == b.x && a.y == b.y;
 }
 
 const int kStart = 1;
@@ -150,7 +148,7 @@ TEST_F(LocationDialogTest, FirstOpeningThenCategoriesAndPlacesAsAUserPicksThem) 
         // At the owner's right edge, 85 pixels below its top.
         RECT o{};
         GetWindowRect(owner, &o);
-        EXPECT_TRUE(TopLeft(dialog) == POINT({o.right, o.top + 85}));
+        EXPECT_EQ(TopLeft(dialog), Point(o.right, o.top + 85));
         // Every row up to the end, headers and blanks too; every header once more.
         EXPECT_EQ(List(dialog, IDC_LOC_LIST, CB_GETCOUNT), kLocationRowCount - 1);
         EXPECT_EQ(Item(dialog, IDC_LOC_LIST, kTokyo), L"Japan, Tokyo");
@@ -198,22 +196,25 @@ TEST_F(LocationDialogTest, ReopeningStartsWhereTheLastOpeningLeftOff) {
         {0, kTokyo, FieldsOf(kTokyo), kTexas, IDC_LOC_DONE, CoordinatesOf(kTokyo)},
         {0, kTexas, {L"0", L"0"}, -1, IDC_LOC_DONE, kNoChange},
     };
-    POINT where = {300, 200};
+    Point where = {300, 200};
     for (const Opening& opening : openings) {
         const INT_PTR button = Run([&](HWND dialog) {
-            EXPECT_TRUE(&opening == openings || TopLeft(dialog) == where);
+            if (&opening != openings) {
+                EXPECT_EQ(TopLeft(dialog), where);
+            }
             EXPECT_EQ(Selected(dialog, IDC_LOC_CATEGORY), opening.category);
             EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), opening.row);
             EXPECT_EQ(Fields(dialog), opening.fields);
             if (opening.pick >= 0) Choose(dialog, IDC_LOC_LIST, opening.pick);
-            where = {where.x + 10, where.y + 5};
-            SetWindowPos(dialog, nullptr, where.x, where.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            where = {where.first + 10, where.second + 5};
+            SetWindowPos(dialog, nullptr, where.first, where.second, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER);
             Press(dialog, opening.button);
         });
         EXPECT_EQ(button, opening.button);
         EXPECT_EQ(Result(), opening.result);
         const PositionRect& kept = windowPositions[kPositionLocationDialog];
-        EXPECT_TRUE(POINT({kept.left, kept.top}) == where);
+        EXPECT_EQ(Point(kept.left, kept.top), where);
     }
 }
 
