@@ -44,14 +44,4 @@ TEST(RegistryCatalogue, HoldsEveryZoneAndFindsTheComputersOwn) {
     EXPECT_FALSE(HasPendingError());
 }
 
-TEST(ZoneRegistryReaders, RefuseMissingZones) {
-    TIME_ZONE_INFORMATION zone = {};
-    zone.Bias = 77;
-    EXPECT_EQ(ReadTimeZoneInfo(L"No Such Standard Time", &zone), 0);
-    EXPECT_EQ(zone.Bias, 77);
-    EXPECT_EQ(ReadTimeZoneInfo(nullptr, &zone), 0);
-    static wchar_t display[kZoneDisplayChars];
-    EXPECT_EQ(ReadTimeZoneDisplay(std::wstring(400, L'x').c_str(), display), 0);
-}
-
 } // namespace
