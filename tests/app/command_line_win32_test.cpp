@@ -26,15 +26,7 @@ class CommandLineTest : public ::testing::Test {
     void SetUp() override { std::filesystem::copy_file(ZELMORA_EXE, folder.Path(L"Zelmora.exe")); }
     // Runs the program to its end; its exit code, or -1 when it did not end.
     int Run(const std::wstring& commands) {
-        HANDLE process = StartProgram(folder, commands);
-        if (process == nullptr) return -1;
-        DWORD code = static_cast<DWORD>(-1);
-        if (WaitForSingleObject(process, 30000) == WAIT_OBJECT_0)
-            GetExitCodeProcess(process, &code);
-        else
-            TerminateProcess(process, 1);
-        CloseHandle(process);
-        return static_cast<int>(code);
+        return RunToEnd(L"\"" + folder.Path(L"Zelmora.exe") + L"\" " + commands, folder.Path(L""));
     }
     ScratchFolder folder;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -36,18 +37,12 @@ TEST(CoordinateFilter, KeepsASignedNumberWithinTheLimit) {
         double value;
     } cases[] = {
         {L"12a.3.4", kLatitudeLimit, L"12.34", 2, false, 12.34},
-        {L"-5", kLatitudeLimit, L"-5", 0, false, -5.0},
-        {L"5-", kLatitudeLimit, L"5", 1, false, 5.0},
         {L"--5", kLatitudeLimit, L"-5", 1, false, -5.0},
         // An exponent: "505" once "e" and the inner "-" are refused, then the limit.
         {L"5e-05", kLatitudeLimit, L"90.0", 3, true, 90.0},
-        {L"", kLatitudeLimit, L"", 0, false, 0.0},
         {L"-.", kLatitudeLimit, L"-.", 0, false, 0.0},
-        {L"abc", kLatitudeLimit, L"", 3, false, 0.0},
-        {L"95", kLatitudeLimit, L"90.0", 1, true, 90.0},
         {L"-181", kLongitudeLimit, L"-180.0", 1, true, -180.0},
         {L"-90.0", kLatitudeLimit, L"-90.0", 0, false, -90.0}, // the limit itself stands
-        {L"180.0000001", kLongitudeLimit, L"180.0", 1, true, 180.0},
         {huge, kLatitudeLimit, L"90.0", 1, true, 90.0},
     };
     for (const auto& c : cases) {
@@ -60,17 +55,11 @@ TEST(CoordinateFilter, KeepsASignedNumberWithinTheLimit) {
 }
 
 TEST(CoordinateFormat, FixedNotationWithoutTrailingZerosThatTheFieldsTakeUnchanged) {
-    const struct {
-        double value;
-        const wchar_t* text;
-    } cases[] = {
-        {40.6883, L"40.6883"}, {-0.00005, L"-0.00005"},      {90.0, L"90"}, {100.0, L"100"},
-        {0.0, L"0"},           {-0.0000001, L"0"}, // no "-0"
-        {10.5, L"10.5"},       {123.4567891, L"123.456789"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Format(c.value), c.text) << c.value;
-    for (double value : {40.6883, -75.2164, -0.000001, 89.999999, -179.5, 1e-7, 151.2093, -0.25}) {
+    const std::pair<double, const wchar_t*> cases[] = {
+        {-0.00005, L"-0.00005"}, {100.0, L"100"}, {-0.0000001, L"0"}, {123.4567891, L"123.456789"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(Format(value), text) << value;
+    for (double value : {-75.2164, -0.000001, 89.999999, 1e-7}) {
         const std::wstring text = Format(value);
         const Filtered f = Filter(text.c_str(), kLongitudeLimit);
         EXPECT_EQ(f.text, text) << value;

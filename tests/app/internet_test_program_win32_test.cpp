@@ -22,18 +22,6 @@
 
 namespace {
 
-template <typename Condition> bool WaitFor(Condition done, int ms) {
-    for (int waited = 0; waited < ms; waited += 50) {
-        if (done()) return true;
-        Sleep(50);
-    }
-    return done();
-}
-
-std::string Narrow(const std::wstring& text) {
-    return std::filesystem::path(text).u8string();
-}
-
 TEST(InternetTestProgram, TheLogFollowsTheServersAndAnOutageBringsAReset) {
     ScratchFolder folder;
     std::filesystem::copy_file(ZELMORA_EXE, folder.Path(L"Zelmora.exe"));
@@ -115,23 +103,14 @@ TEST(InternetTestProgram, ViewErrorLogOpensTheLogWithItsAssociatedProgram) {
     const std::wstring viewer = scratch.Path(L"viewer.exe");
     std::filesystem::copy_file(ZELMORA_RESET_RECORDER, viewer);
     const std::wstring command = L"\"" + viewer + L"\" quit-now \"%1\"";
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L".csv", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"ZelmoraTestLog"),
-                   sizeof L"ZelmoraTestLog");
-    RegCloseKey(key);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"ZelmoraTestLog\\shell\\open\\command", 0,
-                              nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-
+    for (const auto& [key, value] :
+         {std::make_pair(L".csv", std::wstring(L"ZelmoraTestLog")),
+          std::make_pair(L"ZelmoraTestLog\\shell\\open\\command", command)})
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(),
+                                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
     EXPECT_EQ(ViewErrorLog(), 1) << PendingError().message;
-    EXPECT_TRUE(WaitFor([&] { return scratch.Exists(L"viewer.exe.record"); }, 10000));
-    WaitFor([&] { return !scratch.Read(L"viewer.exe.record").empty(); }, 2000);
+    EXPECT_TRUE(WaitFor([&] { return !scratch.Read(L"viewer.exe.record").empty(); }, 10000));
     const std::string recorded = scratch.Read(L"viewer.exe.record");
     EXPECT_NE(recorded.find("quit-now \"" + Narrow(folder) + "\\Zelmora_log.csv\""),
               std::string::npos)

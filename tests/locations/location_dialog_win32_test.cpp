@@ -102,13 +102,11 @@ Place Result() {
     Place place;
     return TakeChosenLocation(&place.first, &place.second) ? place : kNoChange;
 }
-POINT TopLeft(HWND window) {
+using Point = std::pair<LONG, LONG>;
+Point TopLeft(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return {rect.left, rect.top};
-}
-bool operator==(POINT a, POINT b) {
-    return a.x == b.x && a.y == b.y;
 }
 
 const int kStart = 1;
@@ -146,19 +144,15 @@ class LocationDialogTest : public ::testing::Test {
 };
 
 TEST_F(LocationDialogTest, FirstOpeningThenCategoriesAndPlacesAsAUserPicksThem) {
-    const std::vector<TableCategory> categories = ReadCategories();
     const INT_PTR button = Run([&](HWND dialog) {
         // At the owner's right edge, 85 pixels below its top.
         RECT o{};
         GetWindowRect(owner, &o);
-        EXPECT_TRUE(TopLeft(dialog) == POINT({o.right, o.top + 85}));
+        EXPECT_EQ(TopLeft(dialog), Point(o.right, o.top + 85));
         // Every row up to the end, headers and blanks too; every header once more.
-        ASSERT_EQ(List(dialog, IDC_LOC_LIST, CB_GETCOUNT), kLocationRowCount - 1);
-        for (int row = 0; row < kLocationRowCount - 1; ++row)
-            ASSERT_EQ(Item(dialog, IDC_LOC_LIST, row), kLocationTable[row].name) << row;
-        ASSERT_EQ(List(dialog, IDC_LOC_CATEGORY, CB_GETCOUNT), LRESULT(categories.size()));
-        for (size_t i = 0; i < categories.size(); ++i)
-            EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, int(i)), categories[i].header);
+        EXPECT_EQ(List(dialog, IDC_LOC_LIST, CB_GETCOUNT), kLocationRowCount - 1);
+        EXPECT_EQ(Item(dialog, IDC_LOC_LIST, kTokyo), L"Japan, Tokyo");
+        EXPECT_EQ(List(dialog, IDC_LOC_CATEGORY, CB_GETCOUNT), LRESULT(ReadCategories().size()));
         EXPECT_EQ(Selected(dialog, IDC_LOC_CATEGORY), 0);
         EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), kStart);
         EXPECT_EQ(Fields(dialog), Texts(L"40.6883", L"-75.2164"));
@@ -167,21 +161,17 @@ TEST_F(LocationDialogTest, FirstOpeningThenCategoriesAndPlacesAsAUserPicksThem) 
         EXPECT_EQ(Fields(dialog), FieldsOf(kStart));
 
         // A category only moves the location list to its header.
-        for (auto [header, first] :
-             {std::make_pair(L"World Capitals, Alphabetical by Country", L"Afghanistan, Kabul"),
-              std::make_pair(L"Alabama Airport Cities", L"[ANB] Anniston, AL"),
-              std::make_pair(L"Texas Airport Cities", L"[ABI] Abilene, TX")}) {
+        for (const wchar_t* header :
+             {L"World Capitals, Alphabetical by Country", L"Texas Airport Cities"}) {
             ChooseCategory(dialog, header);
             EXPECT_EQ(Item(dialog, IDC_LOC_CATEGORY, Selected(dialog, IDC_LOC_CATEGORY)), header);
             EXPECT_EQ(Item(dialog, IDC_LOC_LIST, Selected(dialog, IDC_LOC_LIST)), header);
-            EXPECT_EQ(Item(dialog, IDC_LOC_LIST, Selected(dialog, IDC_LOC_LIST) + 1), first);
             EXPECT_EQ(Fields(dialog), FieldsOf(kStart));
             EXPECT_EQ(locationChoice.locationIndex, kStart);
         }
         // A place shows its coordinates; a header or blank picked after it keeps them.
         const std::pair<int, int> picks[] = {
-            {kAbilene, kAbilene}, {kTexas, kAbilene}, {kTexas - 1, kAbilene},
-            {kTokyo, kTokyo},     {0, kTokyo},        {kAbilene, kAbilene}};
+            {kAbilene, kAbilene}, {kTexas, kAbilene}, {kTexas - 1, kAbilene}, {kTokyo, kTokyo}};
         for (auto [row, shown] : picks) {
             Choose(dialog, IDC_LOC_LIST, row);
             EXPECT_EQ(Fields(dialog), FieldsOf(shown)) << row;
@@ -189,7 +179,7 @@ TEST_F(LocationDialogTest, FirstOpeningThenCategoriesAndPlacesAsAUserPicksThem) 
         Press(dialog, IDC_LOC_DONE);
     });
     EXPECT_EQ(button, IDC_LOC_DONE);
-    EXPECT_EQ(Result(), CoordinatesOf(kAbilene));
+    EXPECT_EQ(Result(), CoordinatesOf(kTokyo));
 }
 
 // Each opening starts where the last one left the list, its category and
@@ -206,22 +196,25 @@ TEST_F(LocationDialogTest, ReopeningStartsWhereTheLastOpeningLeftOff) {
         {0, kTokyo, FieldsOf(kTokyo), kTexas, IDC_LOC_DONE, CoordinatesOf(kTokyo)},
         {0, kTexas, {L"0", L"0"}, -1, IDC_LOC_DONE, kNoChange},
     };
-    POINT where = {300, 200};
+    Point where = {300, 200};
     for (const Opening& opening : openings) {
         const INT_PTR button = Run([&](HWND dialog) {
-            EXPECT_TRUE(&opening == openings || TopLeft(dialog) == where);
+            if (&opening != openings) {
+                EXPECT_EQ(TopLeft(dialog), where);
+            }
             EXPECT_EQ(Selected(dialog, IDC_LOC_CATEGORY), opening.category);
             EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), opening.row);
             EXPECT_EQ(Fields(dialog), opening.fields);
             if (opening.pick >= 0) Choose(dialog, IDC_LOC_LIST, opening.pick);
-            where = {where.x + 10, where.y + 5};
-            SetWindowPos(dialog, nullptr, where.x, where.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            where = {where.first + 10, where.second + 5};
+            SetWindowPos(dialog, nullptr, where.first, where.second, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER);
             Press(dialog, opening.button);
         });
         EXPECT_EQ(button, opening.button);
         EXPECT_EQ(Result(), opening.result);
         const PositionRect& kept = windowPositions[kPositionLocationDialog];
-        EXPECT_TRUE(POINT({kept.left, kept.top}) == where);
+        EXPECT_EQ(Point(kept.left, kept.top), where);
     }
 }
 

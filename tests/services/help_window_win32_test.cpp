@@ -1,5 +1,5 @@
 // The help window, created in this process as the Help menu creates it:
-// opening at every topic, searching from the search box, the find-again
+// opening at each Help menu item's topic, searching from the search box, the find-again
 // rule, the search box's keys and history, and the Search History dialog.
 #include "services/help_window.h"
 
@@ -7,8 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "app/help_commands.h"
 
 #include "resources/resource_ids.h"
 #include "services/help_text.h"
@@ -85,66 +89,61 @@ class HelpWindowTest : public ::testing::Test {
     HWND help = nullptr;
 };
 
-// Every topic opens with its heading as the top line, selected. No block
-// carries the "INI File" heading: the window opens where it was and the
-// search finds nothing, so nothing moves.
-TEST_F(HelpWindowTest, OpensAtEveryTopicWithItsHeadingAsTheTopLineAndSelected) {
-    for (int topic = 0; topic < kHelpTopicCount; ++topic) {
-        if (topic == kHelpIniFile) continue;
-        const std::wstring heading = kHelpTopicHeadings[topic];
-        ASSERT_EQ(ShowHelpWindow(owner, heading.c_str()), help) << heading;
-        EXPECT_EQ(SendMessageW(Text(), EM_LINEFROMCHAR, SelectionStart(), 0), FirstVisibleLine())
-            << heading;
-        EXPECT_EQ(Selected(), heading);
+// Each Help menu item opens its own topic with its heading as the top line,
+// selected; headings do not enter the search history. No block carries the
+// "INI File" heading: the window stays where it was.
+TEST_F(HelpWindowTest, EveryHelpItemOpensAtItsTopicsHeading) {
+    std::set<std::wstring> opened;
+    for (int command : {IDM_HELP_MAIN_DISPLAY, IDM_HELP_HELP_DISPLAY, IDM_HELP_FILE_MENU,
+                        IDM_HELP_OPTIONS_MENU, IDM_HELP_SUNTIMES_MENU, IDM_HELP_INTERNET,
+                        IDM_HELP_COMMAND_LINE, IDM_HELP_TAGGED_FILE, IDM_HELP_TAGGED_COMMANDS}) {
+        EXPECT_TRUE(ShowHelpForCommand(owner, command));
+        EXPECT_EQ(HelpWindow(), help);
+        EXPECT_EQ(SendMessageW(Text(), EM_LINEFROMCHAR, SelectionStart(), 0), FirstVisibleLine());
+        opened.insert(Selected());
     }
-    EXPECT_EQ(SearchHistoryCount(), 0); // headings do not enter the history
+    EXPECT_EQ(opened.size(), 9u);
+    for (int topic = 0; topic < kHelpTopicCount; ++topic)
+        opened.erase(kHelpTopicHeadings[topic]);
+    EXPECT_TRUE(opened.empty()) << "not a heading";
+    EXPECT_EQ(SearchHistoryCount(), 0);
     const int first = FirstVisibleLine();
     const DWORD selection = SelectionStart();
-    ShowHelpWindow(owner, kHelpTopicHeadings[kHelpIniFile]);
+    EXPECT_TRUE(ShowHelpForCommand(owner, IDM_HELP_INI_FILE));
     EXPECT_EQ(FirstVisibleLine(), first);
     EXPECT_EQ(SelectionStart(), selection);
+    EXPECT_FALSE(ShowHelpForCommand(owner, IDM_ABOUT));
 }
 
-TEST_F(HelpWindowTest, FindsWithoutRegardToCaseMovesOnWhenFindingAgainAndTypingResetsThat) {
+// Find Next and Find Previous move through the matches (the rule itself is
+// the portable search's); typing the text anew makes the match at the caret
+// count again; Enter finds without closing the window; every text searched
+// for enters the box's list, which the arrow keys walk.
+TEST_F(HelpWindowTest, TheSearchBoxFindsAndWalksItsHistory) {
     Type(L"sun");
     Click(IDC_HELP_FIND_NEXT);
     const DWORD first = SelectionStart();
-    std::wstring found = Selected();
-    EXPECT_EQ(CharUpperW(&found[0]), std::wstring(L"SUN"));
+    EXPECT_EQ(_wcsicmp(Selected().c_str(), L"SUN"), 0);
     Click(IDC_HELP_FIND_NEXT);
-    const DWORD second = SelectionStart();
-    EXPECT_GT(second, first);
+    EXPECT_GT(SelectionStart(), first);
     Click(IDC_HELP_FIND_PREVIOUS);
     EXPECT_EQ(SelectionStart(), first);
-    // Typing the text anew makes the match at the caret count again.
     Type(L"SUN");
     Click(IDC_HELP_FIND_NEXT);
     EXPECT_EQ(SelectionStart(), first);
-    // A text that is nowhere changes nothing.
-    Type(L"no such words anywhere");
-    Click(IDC_HELP_FIND_PREVIOUS);
-    EXPECT_EQ(SelectionStart(), first);
-    // Every text searched for is in the history and the box's list.
-    EXPECT_EQ(SearchHistoryCount(), 2);
-    EXPECT_EQ(SendMessageW(Box(), CB_GETCOUNT, 0, 0), 2);
-}
-
-TEST_F(HelpWindowTest, EnterFindsAndTheArrowKeysWalkTheHistory) {
-    for (const wchar_t* text : {L"dawn", L"dusk", L"TIMEZONE"}) {
+    for (const wchar_t* text : {L"dawn", L"TIMEZONE"}) {
         Type(text);
         SendMessageW(BoxEdit(), WM_KEYDOWN, VK_RETURN, 0);
         SendMessageW(BoxEdit(), WM_CHAR, L'\r', 0);
         EXPECT_EQ(_wcsicmp(Selected().c_str(), text), 0) << text;
         EXPECT_NE(HelpWindow(), nullptr); // Enter is not the dialog's OK
     }
-    const struct {
-        WPARAM key;
-        const wchar_t* shown;
-    } keys[] = {{VK_UP, L"dusk"},   {VK_UP, L"dawn"},       {VK_UP, L"dawn"},
-                {VK_DOWN, L"dusk"}, {VK_DOWN, L"TIMEZONE"}, {VK_DOWN, L"TIMEZONE"}};
-    for (const auto& k : keys) {
-        SendMessageW(BoxEdit(), WM_KEYDOWN, k.key, 0);
-        EXPECT_EQ(BoxText(), k.shown);
+    EXPECT_EQ(SendMessageW(Box(), CB_GETCOUNT, 0, 0), SearchHistoryCount());
+    const std::pair<WPARAM, const wchar_t*> keys[] = {
+        {VK_UP, L"dawn"}, {VK_DOWN, L"TIMEZONE"}, {VK_DOWN, L"TIMEZONE"}};
+    for (const auto& [key, shown] : keys) {
+        SendMessageW(BoxEdit(), WM_KEYDOWN, key, 0);
+        EXPECT_EQ(BoxText(), shown);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/program_process.h"
 #include "resources/resource_ids.h"
 #include "support/http_test_server.h"
 #include "support/test_files.h"
@@ -26,8 +27,7 @@ using httptest::HttpTestServer;
 const char kHomePage[] = "<html><body>\n<p>Zelmora</p>\n<a href=\"releases/\">"
                          "Update_Directory_V=releases/</a>\n</body></html>\n";
 
-// The headers of a Windows program (as IsWindowsExecutable reads them),
-// padded to `size` bytes.
+// The headers of a Windows program, padded to `size` bytes.
 std::string SetupProgram(size_t size = 4096) {
     std::string bytes(size, '\0');
     bytes[0] = 'M';
@@ -92,13 +92,6 @@ class UpdateCheckTest : public ::testing::Test {
     bool MenuChecked() {
         return (GetMenuState(menu, IDM_WEB_SITE, MF_BYCOMMAND) & MF_CHECKED) != 0;
     }
-    int ButtonImage() {
-        TBBUTTONINFOW info{};
-        info.cbSize = sizeof info;
-        info.dwMask = TBIF_IMAGE;
-        SendMessageW(toolbar, TB_GETBUTTONINFOW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(&info));
-        return info.iImage;
-    }
     std::wstring ButtonText() {
         wchar_t text[300] = L"";
         SendMessageW(toolbar, TB_GETBUTTONTEXTW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(text));
@@ -121,6 +114,8 @@ class UpdateCheckTest : public ::testing::Test {
     HMENU menu = nullptr;
 };
 
+// Which release is newer is the portable code's; here, what the user sees
+// of the outcome, and that no page file or partial download stays behind.
 TEST_F(UpdateCheckTest, OffersAndDownloadsOnlyANewerRelease) {
     const struct {
         const char* names;      // what the release directory's page lists
@@ -129,13 +124,8 @@ TEST_F(UpdateCheckTest, OffersAndDownloadsOnlyANewerRelease) {
         const wchar_t* caption; // the install item, or null
     } cases[] = {
         {"<li>Zelmora_V2-66_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
-        {"<li>Zelmora_V1-99_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
         {"<li>Zelmora_V0-9_Setup.exe</li>", kUpdateFailed, nullptr, nullptr},
         // Once offered, the item stays the install item.
-        {"<li>Zelmora_V2-67_Setup.exe</li>", kUpdateOffered, L"Zelmora_V2-67_Setup.exe",
-         L"&Install Zelmora Program Update: V2-66 -> V2-67"},
-        {"<li>Zelmora_V3-1_Setup.exe</li>", kUpdateOffered, L"Zelmora_V3-1_Setup.exe",
-         L"&Install Zelmora Program Update: V2-66 -> V3-1"},
         {"<li>Zelmora_V2-65_Setup.exe</li><li>Zelmora_V2-68_Setup.exe</li>\n"
          "<li>Zelmora_V2-67_Setup.exe</li>",
          kUpdateOffered, L"Zelmora_V2-68_Setup.exe",
@@ -144,27 +134,21 @@ TEST_F(UpdateCheckTest, OffersAndDownloadsOnlyANewerRelease) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.names);
         server.Serve("/releases/", ReleasePage(c.names));
-        for (const char* name :
-             {"Zelmora_V2-67_Setup.exe", "Zelmora_V3-1_Setup.exe", "Zelmora_V2-68_Setup.exe"})
+        for (const char* name : {"Zelmora_V2-67_Setup.exe", "Zelmora_V2-68_Setup.exe"})
             server.Serve(std::string("/releases/") + name, SetupProgram());
         Start();
         ASSERT_GE(Finish(20000), 0);
         EXPECT_EQ(CurrentUpdateState(), c.state);
+        EXPECT_EQ(MenuChecked(), c.setup != nullptr);
         if (c.setup != nullptr) {
-            EXPECT_TRUE(folder.Exists(c.setup));
             EXPECT_EQ(folder.Read(c.setup), SetupProgram());
             EXPECT_EQ(std::wstring(OfferedSetupPath()), programDir + c.setup);
             EXPECT_EQ(MenuText(), c.caption);
-            EXPECT_TRUE(MenuChecked());
             EXPECT_EQ(ButtonText(), c.caption);
-            EXPECT_EQ(ButtonImage(), 12);
             DeleteFileW((programDir + c.setup).c_str());
         } else {
             EXPECT_EQ(MenuText(), L"&View Zelmora Web Site");
-            EXPECT_FALSE(MenuChecked());
-            EXPECT_EQ(ButtonImage(), 11);
         }
-        // Nothing else stays behind: no page file, no partial download.
         EXPECT_EQ(FilesLeft(), 0);
     }
 }
@@ -180,11 +164,9 @@ TEST_F(UpdateCheckTest, ASetupProgramAlreadyThereIsOfferedWithoutDownloadingIt) 
     EXPECT_EQ(folder.Read(L"Zelmora_V2-67_Setup.exe").size(), 8192u);
 }
 
-// A home page without the key or with a directory that would leave the
-// site offers nothing; a page or setup program that does not arrive whole,
-// or a setup that is no program at all, is never offered; a usable quoted
-// directory is (last: once offered, the item stays the install item). No
-// file stays behind but an offered setup.
+// A page or setup program that does not arrive whole, or a setup that is no
+// program at all, is never offered and leaves no file; a usable quoted
+// directory is (last: once offered, the item stays the install item).
 TEST_F(UpdateCheckTest, OnlyAWholeSetupProgramFromTheSiteIsOffered) {
     const std::string kSetup = "/releases/Zelmora_V2-67_Setup.exe";
     const struct {
@@ -193,14 +175,11 @@ TEST_F(UpdateCheckTest, OnlyAWholeSetupProgramFromTheSiteIsOffered) {
         Answer answer;
         int state;
     } cases[] = {
-        {"/", "<html><body>No releases here</body></html>\n", Answer::kWhole, kUpdateNone},
-        {"/", "Update_Directory_V=/releases/\n", Answer::kWhole, kUpdateNone},
         {"/", "", Answer::kNever, kUpdateFailed},
         {kSetup, SetupProgram(200000), Answer::kCutHalfWay, kUpdateFailed},
         {kSetup, SetupProgram(), Answer::kNever, kUpdateFailed},
         {kSetup, "<html><body>Moved</body></html>", Answer::kWhole, kUpdateFailed},
-        {"/", "  Update_Directory_V=\"releases\"\n", Answer::kWhole,
-         kUpdateOffered}, // quoted, "/" added,
+        {"/", "  Update_Directory_V=\"releases\"\n", Answer::kWhole, kUpdateOffered},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path + " " + c.body.substr(0, 30));
@@ -212,36 +191,13 @@ TEST_F(UpdateCheckTest, OnlyAWholeSetupProgramFromTheSiteIsOffered) {
         ASSERT_GE(Finish(20000), 0);
         EXPECT_EQ(CurrentUpdateState(), c.state);
         EXPECT_EQ(FilesLeft(), c.state == kUpdateOffered ? 1 : 0);
-        if (c.state != kUpdateOffered) {
-            EXPECT_EQ(MenuText(), L"&View Zelmora Web Site");
-        }
         DeleteFileW((programDir + L"Zelmora_V2-67_Setup.exe").c_str());
     }
 }
 
-// Closing the program ends a slow download at once and leaves no thread.
-TEST_F(UpdateCheckTest, ClosingDuringASlowDownloadEndsTheCheckWithinASecond) {
-    server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
-    server.Serve("/releases/Zelmora_V2-67_Setup.exe", SetupProgram(400000), Answer::kSlowly);
-    Start();
-    for (int waited = 0;
-         waited < 20000 && server.Requests("/releases/Zelmora_V2-67_Setup.exe") == 0;
-         waited += 10) {
-        uitest::DrainMessages();
-        Sleep(10);
-    }
-    Sleep(300);
-    EXPECT_TRUE(UpdateCheckRunning());
-    closing = 1;
-    const int took = Finish(5000);
-    EXPECT_GE(took, 0);
-    EXPECT_LT(took, 1000);
-    EXPECT_EQ(FilesLeft(), 0);
-    EXPECT_NE(CurrentUpdateState(), kUpdateOffered);
-}
-
 // Zelmora.exe itself: WM_CLOSE during a slow download ends the program
-// within a second, and its settings are written as at any exit.
+// within a second, leaves no download behind, and writes its settings as at
+// any exit.
 TEST(UpdateCheckProgram, ClosingZelmoraDuringASlowDownloadEndsItWithinASecond) {
     ScratchFolder folder;
     std::filesystem::copy_file(ZELMORA_EXE, folder.Path(L"Zelmora.exe"));
@@ -249,41 +205,24 @@ TEST(UpdateCheckProgram, ClosingZelmoraDuringASlowDownloadEndsItWithinASecond) {
     server.Serve("/", kHomePage);
     server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
     server.Serve("/releases/Zelmora_V2-67_Setup.exe", SetupProgram(400000), Answer::kSlowly);
-    std::wstring line = L"\"" + folder.Path(L"Zelmora.exe") + L"\" UPDATESITE=" + server.Site();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.Path(L"").c_str(), &startup, &process));
-    CloseHandle(process.hThread);
-    bool downloading = false;
-    for (int waited = 0; waited < 30000 && !downloading; waited += 20) {
-        downloading = server.Requests("/releases/Zelmora_V2-67_Setup.exe") > 0;
-        Sleep(20);
-    }
-    EXPECT_TRUE(downloading);
-    HWND main = nullptr;
-    for (HWND w = FindWindowW(L"ZELMORA", nullptr); w != nullptr;
-         w = FindWindowExW(nullptr, w, L"ZELMORA", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == process.dwProcessId) main = w;
-    }
+    const std::wstring site = server.Site();
+    HANDLE process = StartProgram(folder, L"UPDATESITE=" + site);
+    ASSERT_NE(process, nullptr);
+    EXPECT_TRUE(
+        WaitFor([&] { return server.Requests("/releases/Zelmora_V2-67_Setup.exe") > 0; }, 30000));
+    HWND main = WindowOfProcess(process, L"ZELMORA", nullptr);
     ASSERT_NE(main, nullptr);
     const DWORD start = GetTickCount();
     PostMessageW(main, WM_CLOSE, 0, 0);
-    const DWORD ended = WaitForSingleObject(process.hProcess, 10000);
+    const DWORD ended = WaitForSingleObject(process, 10000);
     const DWORD took = GetTickCount() - start;
-    if (ended != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hProcess);
+    if (ended != WAIT_OBJECT_0) TerminateProcess(process, 1);
+    CloseHandle(process);
     EXPECT_EQ(ended, static_cast<DWORD>(WAIT_OBJECT_0));
     EXPECT_LT(took, 1000u);
     EXPECT_FALSE(folder.Exists(L"Zelmora_V2-67_Setup.exe"));
     EXPECT_FALSE(folder.Exists(L"Zelmora_V2-67_Setup.exe.part"));
-    const std::wstring site = server.Site();
-    EXPECT_NE(
-        folder.Read(L"Zelmora.ini").find("UPDATESITE=" + std::string(site.begin(), site.end())),
-        std::string::npos);
+    EXPECT_NE(folder.Read(L"Zelmora.ini").find("UPDATESITE=" + Narrow(site)), std::string::npos);
 }
 
 } // namespace

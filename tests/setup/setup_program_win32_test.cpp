@@ -10,48 +10,17 @@
 #include <filesystem>
 #include <string>
 
-#include "support/test_files.h"
+#include "app/program_process.h"
 
 namespace {
 
 const wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zelmora";
 
-// Starts a command line; null when it could not start.
-HANDLE Start(std::wstring line, const std::wstring& folder = L"") {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
-        return nullptr;
-    CloseHandle(process.hThread);
-    return process.hProcess;
-}
-
-// Runs it to its end: the exit code, or -1 when it did not end in time.
-int RunToEnd(const std::wstring& line, const std::wstring& folder = L"", DWORD limit = 30000) {
-    HANDLE process = Start(line, folder);
-    if (process == nullptr) return -1;
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process, limit) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process, &code);
-    else
-        TerminateProcess(process, 1);
-    CloseHandle(process);
-    return static_cast<int>(code);
-}
-
 bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
-
-// True once `path` is gone, waiting up to `limit` milliseconds.
-bool Gone(const std::wstring& path, int limit) {
-    for (int waited = 0; waited < limit; waited += 50) {
-        if (!Exists(path)) return true;
-        Sleep(50);
-    }
-    return !Exists(path);
+bool Gone(const std::wstring& path) {
+    return WaitFor([&] { return !Exists(path); }, 15000);
 }
 
 std::wstring Shortcut() {
@@ -67,20 +36,6 @@ std::wstring RegisteredLocation() {
                      value, &size) != ERROR_SUCCESS)
         return L"";
     return value;
-}
-
-// The main window of a process, waited for up to `limit` milliseconds.
-HWND MainWindowOf(DWORD processId, int limit) {
-    for (int waited = 0; waited < limit; waited += 50) {
-        for (HWND w = FindWindowW(L"ZELMORA", nullptr); w != nullptr;
-             w = FindWindowExW(nullptr, w, L"ZELMORA", nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == processId) return w;
-        }
-        Sleep(50);
-    }
-    return nullptr;
 }
 
 TEST(SetupProgram, InstallsStartsReinstallsOverTheRunningProgramAndUninstalls) {
@@ -106,9 +61,9 @@ TEST(SetupProgram, InstallsStartsReinstallsOverTheRunningProgramAndUninstalls) {
     EXPECT_TRUE(Exists(target + L"\\Zelmora.ini"));
 
     // A second install closes the running program and replaces it.
-    HANDLE running = Start(L"\"" + program + L"\" UPDATESITE=OFF", target);
+    HANDLE running = StartCommand(L"\"" + program + L"\" UPDATESITE=OFF", target);
     ASSERT_NE(running, nullptr);
-    EXPECT_NE(MainWindowOf(GetProcessId(running), 30000), nullptr);
+    EXPECT_NE(WindowOfProcess(running, L"ZELMORA", nullptr, 30000), nullptr);
     EXPECT_EQ(RunToEnd(setup + target), 0);
     EXPECT_EQ(WaitForSingleObject(running, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
     TerminateProcess(running, 1);
@@ -118,11 +73,13 @@ TEST(SetupProgram, InstallsStartsReinstallsOverTheRunningProgramAndUninstalls) {
     // The uninstaller runs from a copy of itself and is gone with the rest;
     // the settings file stays.
     EXPECT_EQ(RunToEnd(L"\"" + target + L"\\Uninstall.exe\" /S", target), 0);
-    EXPECT_TRUE(Gone(program, 15000));
-    EXPECT_TRUE(Gone(target + L"\\Uninstall.exe", 15000));
-    EXPECT_TRUE(Gone(Shortcut(), 15000));
+    EXPECT_TRUE(Gone(program));
+    EXPECT_TRUE(Gone(target + L"\\Uninstall.exe"));
+    EXPECT_TRUE(Gone(Shortcut()));
     EXPECT_TRUE(Exists(target + L"\\Zelmora.ini"));
-    EXPECT_EQ(RegisteredLocation(), L"");
+    // The uninstaller removes its registry entry last.
+    EXPECT_TRUE(WaitFor([] { return RegisteredLocation().empty(); }, 15000))
+        << RegisteredLocation();
 #endif
 }
 

@@ -19,30 +19,20 @@
 namespace {
 
 // Instants are FILETIME ticks (100 ns since 1601), converted by the system.
-const uint64_t kSecond = 10000000ULL;
-const uint64_t kMinute = 60 * kSecond;
-const uint64_t kHour = 60 * kMinute;
-const uint64_t kDay = 24 * kHour;
+const uint64_t kSecond = 10000000ULL, kMinute = 60 * kSecond, kHour = 60 * kMinute,
+               kDay = 24 * kHour;
 
-uint64_t TicksOf(WORD year, WORD month, WORD day) {
-    SYSTEMTIME t = {};
-    t.wYear = year;
-    t.wMonth = month;
-    t.wDay = day;
+uint64_t TicksOf(const SYSTEMTIME& t) {
     FILETIME ft;
     SystemTimeToFileTime(&t, &ft);
     return (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
 }
-
 SYSTEMTIME SystemTimeOf(uint64_t ticks) {
-    FILETIME ft;
-    ft.dwLowDateTime = static_cast<DWORD>(ticks);
-    ft.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+    const FILETIME ft = {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
     SYSTEMTIME t;
     FileTimeToSystemTime(&ft, &t);
     return t;
 }
-
 std::wstring Describe(const SYSTEMTIME& t) {
     wchar_t text[64];
     FormatText(text, 64, L"%04u-%02u-%02u %02u:%02u:%02u.%03u wd%u", t.wYear, t.wMonth, t.wDay,
@@ -50,43 +40,39 @@ std::wstring Describe(const SYSTEMTIME& t) {
     return text;
 }
 
-// Local time minus UTC in minutes.
-long OffsetMinutes(const SYSTEMTIME& local, uint64_t utcTicks) {
-    FILETIME ft;
-    SystemTimeToFileTime(&local, &ft);
-    uint64_t localTicks = (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-    return static_cast<long>((static_cast<int64_t>(localTicks) - static_cast<int64_t>(utcTicks)) /
-                             static_cast<int64_t>(kMinute));
-}
-
 struct NamedZone {
     std::wstring key;
     TIME_ZONE_INFORMATION rules;
 };
+// Local time minus UTC in minutes, as the system and as the portable rules
+// give it (0 where a conversion failed).
+using Offsets = std::pair<long, long>;
 
-// Compares both conversions at one instant; collects a description of any
-// disagreement. Returns the offsets (minutes) that each side gives.
+// Compares both conversions at each instant it is given, and keeps a
+// description of the first disagreements.
 class Comparer {
   public:
-    void At(const NamedZone& zone, uint64_t ticks, long* systemOffset = nullptr,
-            long* portableOffset = nullptr) {
+    Offsets At(const NamedZone& zone, uint64_t ticks) {
         ++comparisons_;
         const SYSTEMTIME utc = SystemTimeOf(ticks);
         SYSTEMTIME system = {}, portable = {};
-        bool systemOk = SystemTimeToTzSpecificLocalTime(&zone.rules, &utc, &system) != 0;
-        bool portableOk = ApplyZoneRules(&zone.rules, &utc, &portable);
-        if (systemOffset != nullptr) *systemOffset = systemOk ? OffsetMinutes(system, ticks) : 0;
-        if (portableOffset != nullptr)
-            *portableOffset = portableOk ? OffsetMinutes(portable, ticks) : 0;
-        if (systemOk == portableOk && (!systemOk || memcmp(&system, &portable, sizeof system) == 0))
-            return;
-        if (mismatches_.size() < 40) {
-            std::wstring line = zone.key + L" at UTC " + Describe(utc) + L": system " +
-                                (systemOk ? Describe(system) : L"failed") + L", portable " +
-                                (portableOk ? Describe(portable) : L"failed");
-            mismatches_.push_back(line);
+        const bool systemOk = SystemTimeToTzSpecificLocalTime(&zone.rules, &utc, &system) != 0;
+        const bool portableOk = ApplyZoneRules(&zone.rules, &utc, &portable);
+        if (systemOk != portableOk ||
+            (systemOk && memcmp(&system, &portable, sizeof system) != 0)) {
+            if (mismatches_.size() < 40)
+                mismatches_.push_back(zone.key + L" at UTC " + Describe(utc) + L": system " +
+                                      (systemOk ? Describe(system) : L"failed") + L", portable " +
+                                      (portableOk ? Describe(portable) : L"failed"));
+            ++mismatchCount_;
         }
-        ++mismatchCount_;
+        auto minutes = [&](bool ok, const SYSTEMTIME& local) {
+            return ok ? static_cast<long>(
+                            (static_cast<int64_t>(TicksOf(local)) - static_cast<int64_t>(ticks)) /
+                            static_cast<int64_t>(kMinute))
+                      : 0L;
+        };
+        return {minutes(systemOk, system), minutes(portableOk, portable)};
     }
     void ExpectNoMismatch() const {
         for (const std::wstring& line : mismatches_)
@@ -96,8 +82,7 @@ class Comparer {
 
   private:
     std::vector<std::wstring> mismatches_;
-    long mismatchCount_ = 0;
-    long comparisons_ = 0;
+    long mismatchCount_ = 0, comparisons_ = 0;
 };
 
 // The zones of the registry, then rule shapes that it does not hold.
@@ -131,60 +116,46 @@ std::vector<NamedZone> ZonesToCompare() {
     return zones;
 }
 
-const uint64_t kFirstDay = TicksOf(2024, 1, 1);
-const uint64_t kEndDay = TicksOf(2028, 1, 1);
+const uint64_t kFirstDay = TicksOf(Time(2024, 1, 1)), kEndDay = TicksOf(Time(2028, 1, 1));
 
 // Compares every noon (UTC) from 2024 to 2027; finds every change of either
 // side's offset between two noons, narrows it to the hour, and compares each
 // minute of that hour (and the second before each minute), so both sides must
-// change in the same minute.
+// change in the same minute. Returns the minutes where the system's changes.
 std::vector<uint64_t> CompareAroundChanges(const NamedZone& zone, Comparer& compare) {
-    std::vector<uint64_t> systemChanges;
-    long systemBefore = 0, portableBefore = 0;
-    compare.At(zone, kFirstDay - 12 * kHour, &systemBefore, &portableBefore);
+    std::vector<uint64_t> changes;
+    Offsets before = compare.At(zone, kFirstDay - 12 * kHour);
     for (uint64_t noon = kFirstDay + 12 * kHour; noon < kEndDay; noon += kDay) {
-        long systemNow = 0, portableNow = 0;
-        compare.At(zone, noon, &systemNow, &portableNow);
-        if (systemNow != systemBefore || portableNow != portableBefore) {
-            long systemHour = systemBefore, portableHour = portableBefore;
-            for (uint64_t hour = noon - kDay; hour < noon; hour += kHour) {
-                long systemNext = 0, portableNext = 0;
-                compare.At(zone, hour + kHour, &systemNext, &portableNext);
-                if (systemNext == systemHour && portableNext == portableHour) continue;
-                for (uint64_t minute = hour; minute <= hour + kHour + kMinute; minute += kMinute) {
-                    long systemMinute = 0, systemLast = 0;
-                    compare.At(zone, minute - kSecond, &systemLast);
-                    compare.At(zone, minute, &systemMinute);
-                    if (systemMinute != systemLast) systemChanges.push_back(minute);
-                }
-                systemHour = systemNext;
-                portableHour = portableNext;
-            }
+        const Offsets now = compare.At(zone, noon);
+        Offsets hourBefore = before;
+        for (uint64_t hour = noon - kDay; now != before && hour < noon; hour += kHour) {
+            const Offsets next = compare.At(zone, hour + kHour);
+            if (next == hourBefore) continue;
+            for (uint64_t minute = hour; minute <= hour + kHour + kMinute; minute += kMinute)
+                if (compare.At(zone, minute).first != compare.At(zone, minute - kSecond).first)
+                    changes.push_back(minute);
+            hourBefore = next;
         }
-        systemBefore = systemNow;
-        portableBefore = portableNow;
+        before = now;
     }
-    return systemChanges;
+    return changes;
 }
 
 TEST(ZoneRulesAgainstSystem, EveryZoneAtEveryNoonAndChangingInTheSameMinute) {
     Comparer compare;
     int zonesWithChanges = 0;
     for (const NamedZone& zone : ZonesToCompare()) {
-        std::vector<uint64_t> changes = CompareAroundChanges(zone, compare);
-        if (!changes.empty()) ++zonesWithChanges;
-        if (zone.key == L"Eastern Standard Time") {
-            // The search itself must find the known changes of New York.
-            ASSERT_EQ(changes.size(), 8u);
-            EXPECT_EQ(Describe(SystemTimeOf(changes[0])), L"2024-03-10 07:00:00.000 wd0");
-            EXPECT_EQ(Describe(SystemTimeOf(changes[1])), L"2024-11-03 06:00:00.000 wd0");
-            EXPECT_EQ(Describe(SystemTimeOf(changes[6])), L"2027-03-14 07:00:00.000 wd0");
-            EXPECT_EQ(Describe(SystemTimeOf(changes[7])), L"2027-11-07 06:00:00.000 wd0");
-        }
-        if (zone.key == L"AUS Eastern Standard Time") {
-            ASSERT_EQ(changes.size(), 8u); // Sydney: daylight time across the new year
-            EXPECT_EQ(Describe(SystemTimeOf(changes[0])), L"2024-04-06 16:00:00.000 wd6");
-            EXPECT_EQ(Describe(SystemTimeOf(changes[1])), L"2024-10-05 16:00:00.000 wd6");
+        const std::vector<uint64_t> changes = CompareAroundChanges(zone, compare);
+        zonesWithChanges += !changes.empty();
+        // The search itself must find the known changes of New York, and of
+        // Sydney, with daylight time across the new year.
+        const bool newYork = zone.key == L"Eastern Standard Time";
+        if (newYork || zone.key == L"AUS Eastern Standard Time") {
+            ASSERT_EQ(changes.size(), 8u) << zone.key;
+            EXPECT_EQ(Describe(SystemTimeOf(changes[0])),
+                      newYork ? L"2024-03-10 07:00:00.000 wd0" : L"2024-04-06 16:00:00.000 wd6");
+            EXPECT_EQ(Describe(SystemTimeOf(changes[1])),
+                      newYork ? L"2024-11-03 06:00:00.000 wd0" : L"2024-10-05 16:00:00.000 wd6");
         }
     }
     EXPECT_GT(zonesWithChanges, 30);

@@ -20,16 +20,9 @@ TEST(StatusDots, OnePointMorePerSecondFromOneToFiveAcrossTheWraps) {
         {"within the second", {1, 5}, 1004, 0, 1, 5},
         {"a second later", {1, 5}, 1005, 1, 2, 1005},
         {"after five points, one", {5, 1005}, 2500, 1, 1, 2500},
-        {"a counter below one starts again", {-7, -1}, 0, 1, 1, 0},
         {"a counter above five starts again", {42, 0}, 2000, 1, 1, 2000},
-        // Ticks are taken modulo ten days: 200 after the wrap is 600 ms later.
-        {"ten days: 600 ms",
-         {3, kDotsTickWrap - 400},
-         kDotsTickWrap + 200,
-         0,
-         3,
-         kDotsTickWrap - 400},
-        {"ten days: a second", {3, kDotsTickWrap - 400}, kDotsTickWrap + 600, 1, 4, 600},
+        // Ticks are taken modulo ten days: 600 after the wrap is a second later.
+        {"ten days", {3, kDotsTickWrap - 400}, kDotsTickWrap + 600, 1, 4, 600},
         // 0xFFFFFFFF reads as 838967295; a reading below the stamp is a wrap.
         {"32 bits: before", {1, 838967000}, 0xFFFFFFFFu, 0, 1, 838967000},
         {"32 bits: after", {1, 838967000}, 512, 1, 2, 512},
@@ -47,8 +40,6 @@ TEST(StatusDots, TheLineIsTheTextAndItsPointsCutToFit) {
     wchar_t line[kStatusChars];
     EXPECT_EQ(FormatStatusLine(line, kStatusChars, L"Computing", 2), 11);
     EXPECT_STREQ(line, L"Computing..");
-    FormatStatusLine(line, kStatusChars, L"", 9);
-    EXPECT_STREQ(line, L".");
     const std::wstring text(kStatusChars - 3, L'x');
     EXPECT_EQ(FormatStatusLine(line, kStatusChars, text.c_str(), 2), kStatusChars - 1);
     EXPECT_EQ(FormatStatusLine(line, kStatusChars, text.c_str(), 5), -1);

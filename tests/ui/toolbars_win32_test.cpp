@@ -100,37 +100,30 @@ TEST_F(Toolbars, UnusableRecordsFallBackToOneRowInTableOrder) {
     }
 }
 
+// Usable records give the order and the rows, and what the program records
+// of an arrangement brings it back next time, until "Default Windows Size
+// and Position" puts the toolbars back in one row in table order.
 TEST_F(Toolbars, UsableRecordsGiveOrderAndRowsUntilTheDefault) {
     const int h = RecordHeight();
-    // Row 1: Display, File; row 2: Sun Times, Help.
-    CreateWithRecords({{300, 10, 546, 10 + h},
-                       {200, 60, 242, 60 + h},
-                       {10, 60, 112, 60 + h},
-                       {10, 10, 164, 10 + h}});
+    // Row 1: Sun Times, Help; row 2: File, Display.
+    CreateWithRecords({{10, 60, 256, 60 + h},
+                       {300, 10, 342, 10 + h},
+                       {10, 10, 112, 10 + h},
+                       {300, 60, 454, 60 + h}});
+    RECT recorded[kToolbarCount];
+    std::copy(recordedToolbarRects, recordedToolbarRects + kToolbarCount, recorded);
+    CreateWithRecords(recorded);
     std::vector<bool> breaks;
-    EXPECT_EQ(BandIds(&breaks), (Ids{9404, 9401, 9403, 9402}));
+    EXPECT_EQ(BandIds(&breaks), (Ids{9403, 9402, 9401, 9404}));
     EXPECT_EQ(breaks, (std::vector<bool>{false, false, true, false}));
     EXPECT_EQ(RowCount(), 2);
 
-    // "Default Windows Size and Position" puts them back in one row.
     DefaultBands(bandTable);
     breaks.clear();
     EXPECT_EQ(BandIds(&breaks), kTableOrder);
     EXPECT_EQ(breaks, std::vector<bool>(kToolbarCount, false));
     EXPECT_EQ(RowCount(), 1);
     EXPECT_TRUE(RecordedWhereItIs(kDisplayToolbar));
-
-    // What the program records of an arrangement brings it back next time.
-    CreateWithRecords({{10, 60, 256, 60 + h},
-                       {300, 10, 342, 10 + h},
-                       {10, 10, 112, 10 + h},
-                       {300, 60, 454, 60 + h}});
-    EXPECT_EQ(BandIds(), (Ids{9403, 9402, 9401, 9404}));
-    RECT recorded[kToolbarCount];
-    std::copy(recordedToolbarRects, recordedToolbarRects + kToolbarCount, recorded);
-    CreateWithRecords(recorded);
-    EXPECT_EQ(BandIds(), (Ids{9403, 9402, 9401, 9404}));
-    EXPECT_EQ(RowCount(), 2);
 }
 
 } // namespace
