@@ -180,26 +180,6 @@ TEST_F(ErrorLogTest, AnUnwritableLogIsReportedBehindThePendingMessage) {
     EXPECT_EQ(PendingError().category, kErrorLogFile);
 }
 
-TEST_F(ErrorLogTest, LogCommands) {
-    const struct {
-        const wchar_t* text;
-        int before, result, after;
-        const wchar_t* rest;
-    } cases[] = {
-        {L"EL", kLogOff, 3, kLogOn, L""},
-        {L"ELR", kLogOff, 3, kLogOnAndClear, L""},
-        {L"EL ; ELO // EL", kLogOff, 3, kLogOff, L""},
-        {L"SD", kLogOn, 0, kLogOn, L"SD"},
-    };
-    for (const auto& c : cases) {
-        logRequestedState = c.before;
-        const wchar_t* rest = nullptr;
-        EXPECT_EQ(ParseLogCommand(c.text, &rest), c.result) << c.text;
-        EXPECT_EQ(logRequestedState, c.after) << c.text;
-        EXPECT_STREQ(rest, c.rest) << c.text;
-    }
-}
-
 // Logging on is kept in the settings file; "on and clear" as plain on.
 TEST_F(ErrorLogTest, TheSectionReadsBackWhatItWrote) {
     const std::wstring path = folder.Path(L"section.ini");
