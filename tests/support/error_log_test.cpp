@@ -27,20 +27,19 @@ std::vector<std::string> CsvRows(const std::string& text, size_t first = 0) {
     bool quoted = false;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-            fields.back() += text[i++];
-        } else if (c == '"') {
+        if (c == '"') {
             quoted = !quoted;
-        } else if (c == ',' && !quoted) {
+            if (!quoted && i + 1 < text.size() && text[i + 1] == '"') fields.back() += '"';
+        } else if (quoted || (c != ',' && c != '\n')) {
+            fields.back() += c;
+        } else if (c == ',') {
             fields.emplace_back();
-        } else if (c == '\n' && !quoted) {
+        } else {
             std::string row;
             for (size_t f = first; f < fields.size(); ++f)
                 row += (f > first ? "|" : "") + fields[f];
             rows.push_back(row);
             fields.assign(1, "");
-        } else {
-            fields.back() += c;
         }
     }
     return rows;
