@@ -128,6 +128,12 @@ TEST_F(TaggedFileTest, ReferencesAndScriptCommandsDeliverTheirLines) {
         {"FLOOP0=0 1\n", L"<s.txt", {}, L"FileLoop Count < 1: 0"},
         {"F_FILE=X\n", L"<s.txt", {}, L"File_File specifier: (N, T, F): \"X\""},
         {"FGOTO 2\n:x FGOTO x\n", L"<s.txt", {}, L"Too Many Line Visits in One Run (100000 Max)"},
+        // Comments and line ends cut, tags skipped.
+        {"SD // status bar\nTIMEZONE=\"a//b\"\n  :tag ;  DT24\ntag2:\n_under: LATITUDE=1\n"
+         "name:x\nFxyz\n",
+         L"<s.txt",
+         {L"SD", L"TIMEZONE=\"a", L"DT24", L"", L"LATITUDE=1", L"name:x", L"Fxyz"},
+         nullptr},
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.script != nullptr ? c.script : "");
@@ -142,20 +148,6 @@ TEST_F(TaggedFileTest, ReferencesAndScriptCommandsDeliverTheirLines) {
         EXPECT_EQ(outcome.message.substr(0, std::wcslen(c.message)), c.message) << c.reference;
         EXPECT_EQ(outcome.category, kErrorTaggedFile) << c.reference;
     }
-}
-
-TEST_F(TaggedFileTest, CommentsAndLineEndsAreCutAndTagsSkipped) {
-    folder.WriteText(L"cut.txt", "SD // status bar\n"
-                                 "TIMEZONE=\"a//b\"\n"
-                                 "  :tag ;  DT24\n"
-                                 "tag2:\n"
-                                 "_under: LATITUDE=1\n"
-                                 "name:x\n"
-                                 "Fxyz\n");
-    RunOutcome outcome = RunReference(L"<cut.txt");
-    const std::vector<std::wstring> expected = {L"SD",         L"TIMEZONE=\"a", L"DT24", L"",
-                                                L"LATITUDE=1", L"name:x",       L"Fxyz"};
-    EXPECT_EQ(outcome.lines, expected);
 }
 
 TEST_F(TaggedFileTest, LoopsThatNeverEndAreStoppedByTheVisitBound) {

