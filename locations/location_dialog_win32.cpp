@@ -74,9 +74,14 @@ void EndLocationDialog(HWND dialog, int button) {
     EndDialog(dialog, button);
 }
 
-// Any notification of a list counts as a pick of what it shows selected.
-INT_PTR OnCommand(HWND dialog, int id) {
+// A change of a list's selection is a pick of what it shows selected. Other
+// notifications are not: the category list gets the focus when the dialog
+// opens, and taking that as a pick would move the location list from the
+// remembered place to the first category's heading.
+INT_PTR OnCommand(HWND dialog, int id, int notification) {
     if (!locationChoice.ready) return FALSE;
+    if ((id == IDC_LOC_LIST || id == IDC_LOC_CATEGORY) && notification != CBN_SELCHANGE)
+        return TRUE;
     switch (id) {
     case IDC_LOC_LIST: {
         const int row = Selection(dialog, IDC_LOC_LIST);
@@ -107,7 +112,7 @@ INT_PTR CALLBACK LocationDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_INITDIALOG:
         return InitLocationDialog(dialog, reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
-        return OnCommand(dialog, LOWORD(wParam));
+        return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     case WM_MOVE:
     case WM_SIZE:
         // Moves while the dialog places itself are not the user's.

@@ -202,6 +202,11 @@ TEST_F(LocationDialogTest, ReopeningStartsWhereTheLastOpeningLeftOff) {
             if (&opening != openings) {
                 EXPECT_EQ(TopLeft(dialog), where);
             }
+            // The focus going to the category list, as when the dialog opens
+            // in front, is no pick.
+            for (int id : {IDC_LOC_CATEGORY, IDC_LOC_LIST})
+                SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SETFOCUS),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
             EXPECT_EQ(Selected(dialog, IDC_LOC_CATEGORY), opening.category);
             EXPECT_EQ(Selected(dialog, IDC_LOC_LIST), opening.row);
             EXPECT_EQ(Fields(dialog), opening.fields);

@@ -97,6 +97,14 @@ class UpdateCheckTest : public ::testing::Test {
         SendMessageW(toolbar, TB_GETBUTTONTEXTW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(text));
         return text;
     }
+    // 11: the web site's picture; 12: the install picture.
+    int ButtonImage() {
+        TBBUTTONINFOW info{};
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_IMAGE;
+        SendMessageW(toolbar, TB_GETBUTTONINFOW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(&info));
+        return info.iImage;
+    }
     // Files the check left in the program's folder.
     int FilesLeft() {
         int count = 0;
@@ -124,8 +132,11 @@ TEST_F(UpdateCheckTest, OffersAndDownloadsOnlyANewerRelease) {
         const wchar_t* caption; // the install item, or null
     } cases[] = {
         {"<li>Zelmora_V2-66_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
+        {"<li>Zelmora_V1-99_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
         {"<li>Zelmora_V0-9_Setup.exe</li>", kUpdateFailed, nullptr, nullptr},
         // Once offered, the item stays the install item.
+        {"<li>Zelmora_V3-1_Setup.exe</li>", kUpdateOffered, L"Zelmora_V3-1_Setup.exe",
+         L"&Install Zelmora Program Update: V2-66 -> V3-1"},
         {"<li>Zelmora_V2-65_Setup.exe</li><li>Zelmora_V2-68_Setup.exe</li>\n"
          "<li>Zelmora_V2-67_Setup.exe</li>",
          kUpdateOffered, L"Zelmora_V2-68_Setup.exe",
@@ -134,12 +145,14 @@ TEST_F(UpdateCheckTest, OffersAndDownloadsOnlyANewerRelease) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.names);
         server.Serve("/releases/", ReleasePage(c.names));
-        for (const char* name : {"Zelmora_V2-67_Setup.exe", "Zelmora_V2-68_Setup.exe"})
+        for (const char* name :
+             {"Zelmora_V2-67_Setup.exe", "Zelmora_V2-68_Setup.exe", "Zelmora_V3-1_Setup.exe"})
             server.Serve(std::string("/releases/") + name, SetupProgram());
         Start();
         ASSERT_GE(Finish(20000), 0);
         EXPECT_EQ(CurrentUpdateState(), c.state);
         EXPECT_EQ(MenuChecked(), c.setup != nullptr);
+        EXPECT_EQ(ButtonImage(), c.setup != nullptr ? 12 : 11);
         if (c.setup != nullptr) {
             EXPECT_EQ(folder.Read(c.setup), SetupProgram());
             EXPECT_EQ(std::wstring(OfferedSetupPath()), programDir + c.setup);
