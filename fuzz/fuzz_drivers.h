@@ -26,6 +26,7 @@
 #include "support/text_tokens.h"
 #include "suntimes/time_zone_choice.h"
 #include "timezones/time_zone_catalogue.h"
+#include "tests/settings/settings_test_state.h"
 
 namespace fuzz {
 
@@ -54,19 +55,6 @@ inline void Require(bool promise, const char* what) {
         std::fprintf(stderr, "broken promise: %s\n", what);
         std::abort();
     }
-}
-
-inline void ResetState() {
-    statusBarOn = 1;
-    exitRequested = 0;
-    dateTimeFormat = kDateTimeFormat12;
-    siteLatitude = 40.6883;
-    siteLongitude = -75.2164;
-    ResetPositions();
-    ForgetChosenZone();
-    ClearSectionFlags();
-    ResetTaggedTracking();
-    TakePendingError();
 }
 
 inline void WriteFile(const wchar_t* name, const void* bytes, size_t size) {
@@ -106,18 +94,13 @@ inline void WriteFuzzFixtures() {
     WriteFile(L"script.txt", kScript, sizeof kScript - 1);
     static const char kSettings[] = "[OPTIONS]\nSDO\n[SUNTIMES]\nLatitude=1\n";
     WriteFile(L"settings.ini", kSettings, sizeof kSettings - 1);
-    TIME_ZONE_INFORMATION zone{};
-    BeginTimeZoneCatalogue();
-    AddTimeZoneEntry(L"(UTC+09:00) Osaka, Sapporo, Tokyo", L"Tokyo Standard Time", &zone);
-    AddTimeZoneEntry(L"(UTC) Coordinated Universal Time", L"UTC", &zone);
-    AddTimeZoneEntry(L"(UTC+01:00) Odd", L"Odd; \"Zone\" // \\ caf\u00e9\ttab", &zone);
-    FinishTimeZoneCatalogue();
+    InstallTestZones();
 }
 
 // The settings reader over any file; what the program then writes must read
 // back without a message and rewrite to the same bytes.
 inline void SettingsReader(const uint8_t* data, size_t size) {
-    ResetState();
+    ResetSettingsState(); // nothing of one input reaches the next
     // Fresh files each time: replacing or truncating one makes the file
     // system wait for the disk, which would slow the fuzzing to a crawl.
     for (const wchar_t* name : {L"fuzz.ini", L"first.ini", L"second.ini"}) {
@@ -129,7 +112,7 @@ inline void SettingsReader(const uint8_t* data, size_t size) {
     TakePendingError();
     if (!WriteSettingsFile(L"first.ini")) return;
     const std::string first = ReadFile(L"first.ini");
-    ResetState();
+    ResetSettingsState();
     const int result = ReadSettingsFile(L"first.ini");
     Require(result >= 0 && !HasPendingError(),
             "a written settings file reads back without a message");
@@ -138,7 +121,7 @@ inline void SettingsReader(const uint8_t* data, size_t size) {
 }
 
 inline void RunCommandText(const uint8_t* data, size_t size) {
-    ResetState();
+    ResetSettingsState();
     const std::wstring text = WideFromBytes(data, size);
     const wchar_t* rest = nullptr;
     const int result = RunCommands(text.c_str(), &rest);
@@ -150,7 +133,7 @@ inline void RunCommandText(const uint8_t* data, size_t size) {
 }
 
 inline void TaggedReference(const uint8_t* data, size_t size) {
-    ResetState();
+    ResetSettingsState();
     static TaggedFileCursor cursor;
     static wchar_t line[kTaggedTextLength];
     const std::wstring text = WideFromBytes(data, size);

@@ -31,7 +31,7 @@ class FuzzRegressionTest : public ::testing::Test {
         fuzz::WriteFuzzFixtures();
     }
     void TearDown() override {
-        fuzz::ResetState();
+        ResetSettingsState();
         ClearTimeZoneCatalogue();
     }
     ScratchFolder folder;
