@@ -65,22 +65,6 @@ void Unescape(wchar_t* text, int capacity) {
         if (c == L'\\') {
             long code = -1;
             switch (*p) {
-            case L'\\':
-            case L'"':
-                c = *p++;
-                break;
-            case L'n':
-                c = L'\n';
-                ++p;
-                break;
-            case L'r':
-                c = L'\r';
-                ++p;
-                break;
-            case L't':
-                c = L'\t';
-                ++p;
-                break;
             case L'u':
                 code = ReadHex(p + 1, 4);
                 if (code >= 0) {
@@ -96,6 +80,10 @@ void Unescape(wchar_t* text, int capacity) {
                 }
                 break;
             default:
+                if (const wchar_t escaped = CommonEscape(*p)) {
+                    c = static_cast<unsigned long>(escaped);
+                    ++p;
+                }
                 break;
             }
         }

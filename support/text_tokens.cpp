@@ -88,6 +88,22 @@ int ParseToken(const wchar_t* text, const wchar_t** next, wchar_t* out, const wc
     return TakePlain(text, next, out, delimiters, maxLength);
 }
 
+wchar_t CommonEscape(wchar_t letter) {
+    switch (letter) {
+    case L'\\':
+    case L'"':
+        return letter;
+    case L'n':
+        return L'\n';
+    case L'r':
+        return L'\r';
+    case L't':
+        return L'\t';
+    default:
+        return 0;
+    }
+}
+
 int UnescapeText(const wchar_t* source, wchar_t* destination, int capacity) {
     if (destination == nullptr || capacity <= 0) return 0;
     if (capacity > kUnescapedTextLength) capacity = kUnescapedTextLength;
@@ -96,26 +112,10 @@ int UnescapeText(const wchar_t* source, wchar_t* destination, int capacity) {
     for (const wchar_t* p = source; p != nullptr && *p != L'\0' && count < capacity - 1;) {
         wchar_t c = *p++;
         if (c == L'\\') {
-            switch (*p) {
-            case L'"':
-            case L'%':
-            case L'\\':
-                c = *p++;
-                break;
-            case L'n':
-                c = L'\n';
+            const wchar_t escaped = *p == L'%' ? L'%' : CommonEscape(*p);
+            if (escaped != 0) { // else not an escape: the backslash stays
+                c = escaped;
                 ++p;
-                break;
-            case L'r':
-                c = L'\r';
-                ++p;
-                break;
-            case L't':
-                c = L'\t';
-                ++p;
-                break;
-            default:
-                break; // not an escape: the backslash stays
             }
         }
         destination[count++] = c;

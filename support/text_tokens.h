@@ -39,6 +39,11 @@ enum ParseTokenFlags {
 int ParseToken(const wchar_t* text, const wchar_t** next, wchar_t* out, const wchar_t* delimiters,
                int maxLength, int flags);
 
+// What a backslash escape shared by every escaped text stands for: the
+// character after the backslash ("\\", "\"", "n", "r", "t"), or 0 when it
+// is none of them.
+wchar_t CommonEscape(wchar_t letter);
+
 // Copies `source` to `destination`, turning \" into ", \% into %, \\ into \,
 // \n, \r and \t into line feed, carriage return and tab; a backslash before
 // any other character (or at the end) stays. Writes at most capacity - 1
