@@ -6,6 +6,7 @@
 #include "support/bounded_format.h"
 #include "support/error_report.h"
 #include "support/text_tokens.h"
+#include "support/utf8_text.h"
 
 namespace {
 
@@ -41,20 +42,6 @@ long ReadHex(const wchar_t* p, int digits) {
         value = value * 16 + digit;
     }
     return value;
-}
-
-// Puts one escaped code point; surrogate pairs where characters are 16 bits.
-bool PutCodePoint(unsigned long c, wchar_t* out, int capacity, int& count) {
-    if (sizeof(wchar_t) == 2 && c >= 0x10000) {
-        if (count + 2 > capacity - 1) return false;
-        c -= 0x10000;
-        out[count++] = static_cast<wchar_t>(0xD800 + (c >> 10));
-        out[count++] = static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
-        return true;
-    }
-    if (count + 1 > capacity - 1) return false;
-    out[count++] = static_cast<wchar_t>(c);
-    return true;
 }
 
 // Undoes the writer's escapes in place; a backslash before anything else stays.

@@ -24,20 +24,6 @@ unsigned long NextCodePoint(const wchar_t*& p) {
     return c;
 }
 
-// Writes one code point as wide characters; false when it does not fit.
-bool PutCodePoint(unsigned long c, wchar_t* text, int capacity, int& count) {
-    if (sizeof(wchar_t) == 2 && c >= 0x10000) {
-        if (count + 2 > capacity - 1) return false;
-        c -= 0x10000;
-        text[count++] = static_cast<wchar_t>(0xD800 + (c >> 10));
-        text[count++] = static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
-        return true;
-    }
-    if (count + 1 > capacity - 1) return false;
-    text[count++] = static_cast<wchar_t>(c);
-    return true;
-}
-
 // Length of the valid UTF-8 sequence at bytes[0..length) and its code point;
 // 0 when the bytes there are not one.
 int ValidSequence(const unsigned char* bytes, int length, unsigned long* codePoint) {
@@ -69,6 +55,19 @@ int ValidSequence(const unsigned char* bytes, int length, unsigned long* codePoi
 }
 
 } // namespace
+
+bool PutCodePoint(unsigned long c, wchar_t* text, int capacity, int& count) {
+    if (sizeof(wchar_t) == 2 && c >= 0x10000) {
+        if (count + 2 > capacity - 1) return false;
+        c -= 0x10000;
+        text[count++] = static_cast<wchar_t>(0xD800 + (c >> 10));
+        text[count++] = static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
+        return true;
+    }
+    if (count + 1 > capacity - 1) return false;
+    text[count++] = static_cast<wchar_t>(c);
+    return true;
+}
 
 int EncodeUtf8(const wchar_t* text, char* bytes, int capacity) {
     if (bytes == nullptr || capacity <= 0) return -1;

@@ -14,3 +14,8 @@ int EncodeUtf8(const wchar_t* text, char* bytes, int capacity);
 // any file reads as some text. NUL bytes are left out. Returns the number of
 // characters without the terminator; decoding stops when the text is full.
 int DecodeUtf8(const char* bytes, int length, wchar_t* text, int capacity);
+
+// Appends one code point to text[0..capacity) at `count` (as a surrogate pair
+// where wide characters are 16 bits), leaving room for a terminator; false,
+// and nothing written, when it does not fit.
+bool PutCodePoint(unsigned long c, wchar_t* text, int capacity, int& count);
