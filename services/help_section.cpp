@@ -35,11 +35,7 @@ const wchar_t* TakeRestOfLine(const wchar_t* p, wchar_t* text) {
 // One SRCH command behind its word. Returns the position behind it, or null
 // after a report (*failedAt then points at the value).
 const wchar_t* ReadSearchCommand(const wchar_t* p, wchar_t* text, const wchar_t** failedAt) {
-    while (*p == L' ' || *p == L'\t')
-        ++p;
-    if (*p == L'=') ++p;
-    while (*p == L' ' || *p == L'\t')
-        ++p;
+    p = SkipCommandAssignment(p);
     *failedAt = p;
     const wchar_t* after = p;
     if (*p == L'"') {

@@ -33,18 +33,6 @@ bool StartsNumber(const wchar_t* p) {
            ((*p == L'-' || *p == L'+') && std::iswdigit(static_cast<wint_t>(p[1])));
 }
 
-// Behind a command word: blanks, an optional "=" and blanks. *assigned tells
-// whether there was a "=".
-const wchar_t* SkipAssignment(const wchar_t* p, bool* assigned) {
-    while (*p == L' ' || *p == L'\t')
-        ++p;
-    *assigned = *p == L'=';
-    if (*assigned) ++p;
-    while (*p == L' ' || *p == L'\t')
-        ++p;
-    return p;
-}
-
 long ReadNumber(const wchar_t* p, const wchar_t** end) {
     wchar_t* stop = nullptr;
     const long value = std::wcstol(p, &stop, 0);
@@ -56,7 +44,7 @@ long ReadNumber(const wchar_t* p, const wchar_t** end) {
 CommandStatus ReadTestCommand(const wchar_t* word, const wchar_t** p) {
     const wchar_t* after = word + 2;
     bool assigned = false;
-    const wchar_t* value = SkipAssignment(after, &assigned);
+    const wchar_t* value = SkipCommandAssignment(after, &assigned);
     if (StartsNumber(value)) {
         const long seconds = ReadNumber(value, p);
         if (seconds < kTestIntervalMinSeconds || seconds > kTestIntervalMaxSeconds) {
@@ -83,7 +71,7 @@ CommandStatus ReadTestCommand(const wchar_t* word, const wchar_t** p) {
 CommandStatus ReadDownTestCommand(const wchar_t* word, const wchar_t** p) {
     const wchar_t* after = word + 3;
     bool assigned = false;
-    const wchar_t* value = SkipAssignment(after, &assigned);
+    const wchar_t* value = SkipCommandAssignment(after, &assigned);
     if (StartsNumber(value)) {
         const long minutes = ReadNumber(value, p);
         if (minutes < kDownTimeMinMinutes || minutes > kDownTimeMaxMinutes) {
@@ -124,7 +112,7 @@ CommandStatus ReadAddressCommand(const wchar_t* word, const wchar_t** p) {
         return kRejected;
     }
     bool assigned = false;
-    const wchar_t* value = SkipAssignment(end, &assigned);
+    const wchar_t* value = SkipCommandAssignment(end, &assigned);
     std::unique_ptr<wchar_t[]> address(new (std::nothrow) wchar_t[kInternetTextLength]);
     if (!address) {
         ReportError(L"Insufficient Memory Storage");
@@ -149,7 +137,7 @@ CommandStatus ReadAddressCommand(const wchar_t* word, const wchar_t** p) {
 // the section writes it), else the rest of the line as it stands.
 CommandStatus ReadTextCommand(const wchar_t* word, wchar_t* setting, const wchar_t** p) {
     bool assigned = false;
-    const wchar_t* value = SkipAssignment(word + 3, &assigned);
+    const wchar_t* value = SkipCommandAssignment(word + 3, &assigned);
     const wchar_t* lineEnd = value + std::wcscspn(value, L"\r\n");
     if (*value == L'"') {
         std::unique_ptr<wchar_t[]> quoted(new (std::nothrow) wchar_t[kInternetTextLength]);
@@ -252,7 +240,8 @@ int ParseInternetCommand(const wchar_t* text, const wchar_t** rest) {
 }
 
 int ReadInternetSectionLine(const wchar_t* line, const wchar_t** rest) {
-    return ReadSectionLine(line, rest, kInternetHeader, &internetSectionActive, ParseInternetCommand);
+    return ReadSectionLine(line, rest, kInternetHeader, &internetSectionActive,
+                           ParseInternetCommand);
 }
 
 void WriteInternetSection(FILE* file) {

@@ -64,11 +64,7 @@ void ResetUpdateSite() {
 }
 
 const wchar_t* ReadUpdateSiteCommand(const wchar_t* p) {
-    while (*p == L' ' || *p == L'\t')
-        ++p;
-    if (*p == L'=') ++p;
-    while (*p == L' ' || *p == L'\t')
-        ++p;
+    p = SkipCommandAssignment(p);
     wchar_t value[kUpdateSiteLength];
     const wchar_t* after = p;
     const int taken = ParseSettingValue(p, &after, value, kUpdateSiteLength);

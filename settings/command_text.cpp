@@ -19,6 +19,17 @@ const wchar_t* SkipComment(const wchar_t* p) {
     return p;
 }
 
+const wchar_t* SkipCommandAssignment(const wchar_t* p, bool* assigned) {
+    while (*p == L' ' || *p == L'\t')
+        ++p;
+    const bool equals = *p == L'=';
+    if (equals) ++p;
+    while (*p == L' ' || *p == L'\t')
+        ++p;
+    if (assigned != nullptr) *assigned = equals;
+    return p;
+}
+
 bool CheckSectionHeader(const wchar_t* line, const wchar_t* header, bool* active,
                         const wchar_t** rest) {
     const wchar_t* p = SkipCommandWhite(line);

@@ -28,6 +28,10 @@ inline bool IsCommentStart(const wchar_t* p) {
 // The end of the comment that begins at `p`: the line feed or the end.
 const wchar_t* SkipComment(const wchar_t* p);
 
+// Behind a command word: blanks and tabs, an optional "=", blanks and tabs.
+// *assigned, when asked for, tells whether there was a "=".
+const wchar_t* SkipCommandAssignment(const wchar_t* p, bool* assigned = nullptr);
+
 // Checks a section header line: when `line` (after white space) begins with
 // "[", the section becomes active exactly when the line begins with `header`
 // (any case); *rest then points behind the header and its white space.
