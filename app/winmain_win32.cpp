@@ -8,6 +8,7 @@
 #include "app/program_state.h"
 #include "resources/resource_ids.h"
 #include "settings/settings_file.h"
+#include "settings/settings_session.h"
 #include "support/bounded_format.h"
 #include "support/text_lines.h"
 
@@ -50,7 +51,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int showComm
     modulePath[MAX_PATH - 1] = L'\0';
     SetProgramDir(modulePath);
     // The remembered window rectangles, before any window is made.
-    ReadWindowPositionsEarly(modulePath);
+    wchar_t settingsFile[MAX_PATH];
+    if (FormSettingsPath(programDir, settingsFile, MAX_PATH) > 0)
+        ReadWindowPositionsEarly(settingsFile);
     HWND window = CreateMainWindow(instance);
     if (window == nullptr) return 0;
     ShowWindow(window, showCommand);

@@ -153,14 +153,8 @@ bool WriteSettingsFile(const wchar_t* path) {
     return true;
 }
 
-void ReadWindowPositionsEarly(const wchar_t* programPath) {
-    wchar_t path[kSettingsPathLength];
-    if (CopyText(path, kSettingsPathLength - 4, programPath) <= 0) return;
-    const size_t length = std::wcslen(path);
-    if (length >= 4 && StartsWithCommandWord(path + length - 4, L".EXE")) path[length - 4] = L'\0';
-    int end = static_cast<int>(std::wcslen(path));
-    AppendText(path, kSettingsPathLength, end, L".ini");
-
+void ReadWindowPositionsEarly(const wchar_t* path) {
+    if (path == nullptr) return;
     OpenFile file(OpenFileAt(path, "r"));
     std::unique_ptr<wchar_t[]> line(new (std::nothrow) wchar_t[kTextLineLength]);
     if (!file || !line) return;

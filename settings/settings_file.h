@@ -37,7 +37,7 @@ bool WriteSettingsFile(const wchar_t* path);
 void WriteSettingsContent(FILE* file);
 
 // Before the main window exists: reads only the [DISPLAY_POSITIONS] section
-// of the settings file that belongs to the program file `programPath` (its
-// ".exe" replaced by ".ini"), so that the window opens where it was. A missing
+// of the settings file at `path` (the one FormSettingsPath names, which the
+// full reading uses too), so that the window opens where it was. A missing
 // file is no error; messages are left for the full reading to give.
-void ReadWindowPositionsEarly(const wchar_t* programPath);
+void ReadWindowPositionsEarly(const wchar_t* path);

@@ -251,15 +251,15 @@ TEST_F(SettingsFileTest, SettingsPathIsBesideTheProgram) {
 }
 
 TEST_F(SettingsFileTest, WindowPositionsAreReadEarlyWithoutAnythingElse) {
-    folder.WriteText(L"zelmora.ini",
+    folder.WriteText(L"Zelmora.ini",
                      "[OPTIONS]\nSDO\n[DISPLAY_POSITIONS]\n"
                      "Pos0=100, 100, 800, 650\nPos99=1\n[SUNTIMES]\nPos1=1,2,3,4\n");
-    ReadWindowPositionsEarly(folder.Path(L"zelmora.EXE").c_str());
+    ReadWindowPositionsEarly(folder.Path(L"Zelmora.ini").c_str());
     EXPECT_EQ(windowPositions[kPositionMainWindow].right, 800);
     EXPECT_TRUE(IsPositionEmpty(windowPositions[1]));
     EXPECT_EQ(statusBarOn, 1);
     EXPECT_FALSE(HasPendingError()); // the full reading reports it
-    ReadWindowPositionsEarly(folder.Path(L"absent.exe").c_str());
+    ReadWindowPositionsEarly(folder.Path(L"absent.ini").c_str());
     EXPECT_FALSE(HasPendingError());
 }
 
