@@ -10,17 +10,23 @@
 constexpr PageRect kPrintPage = {0, 0, 700, 550};
 constexpr PageRect kPrintMargins = {500, 500, 500, 1000};
 
-// Prints the text of an edit control on `printer`, in `font` when given,
-// scaled so that its longest line fits across the page. It starts and ends
-// every page itself; the caller starts and ends the document. Returns the
-// pages printed: 0 without a control or a printer, -1 (reported) when memory
-// runs short. An empty control still prints one blank page.
-int PrintEditText(HWND edit, HDC printer, HFONT font, const PageRect& page,
-                  const PageRect& margins);
-
 // Where the print goes: the printer the user picks in the print dialog, or
 // the default printer without asking (the PRINT command).
 enum PrintTarget { kPrintAskUser, kPrintDefaultPrinter };
+
+// The printer's device context: from the print dialog (captioned
+// `dialogTitle` when given), or the default printer's without a dialog. Null
+// when the dialog was cancelled (*cancelled is then true) or there is no
+// printer. The caller deletes it.
+HDC PrinterContext(HWND owner, PrintTarget target, bool* cancelled,
+                   const wchar_t* dialogTitle = nullptr);
+
+// Prints one document named `documentName` on `printer`: the plot, or the
+// text of the edit control `edit` page by page in the small fixed font,
+// scaled so that its longest line fits across the page (an empty control
+// still prints one blank page). True when every page went out and the job
+// was closed; otherwise the job is abandoned and "Failed Print: %s" reported.
+bool PrintDocument(HDC printer, const wchar_t* documentName, HWND edit, bool plot);
 
 // Prints the table of `textView` (when `plot` is false) or the plot as one
 // document named `documentName`. Returns true when a document was printed;

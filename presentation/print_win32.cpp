@@ -41,19 +41,13 @@ void GatherLines(HWND edit, int first, int count, int lines, wchar_t* buffer, in
     }
 }
 
-// The printer's device context: from the print dialog, or the default
-// printer's without a dialog. Null when cancelled or when there is none.
-HDC PrinterContext(HWND owner, PrintTarget target, bool* cancelled) {
-    PRINTDLGW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_DISABLEPRINTTOFILE | PD_HIDEPRINTTOFILE;
-    if (target == kPrintDefaultPrinter) dialog.Flags |= PD_RETURNDEFAULT;
-    const BOOL chosen = PrintDlgW(&dialog);
-    *cancelled = !chosen && CommDlgExtendedError() == 0;
-    if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
-    if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
-    return chosen ? dialog.hDC : nullptr;
+// Captions the print dialog with the title handed over in lCustData.
+UINT_PTR CALLBACK TitleHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        const PRINTDLGW* print = reinterpret_cast<const PRINTDLGW*>(lParam);
+        SetWindowTextW(dialog, reinterpret_cast<const wchar_t*>(print->lCustData));
+    }
+    return 0;
 }
 
 void MapPage(HDC printer, const TextPagesLayout& layout) {
@@ -63,8 +57,8 @@ void MapPage(HDC printer, const TextPagesLayout& layout) {
     SetViewportOrgEx(printer, 0, 0, nullptr);
 }
 
-void PrintPlot(HDC printer) {
-    if (StartPage(printer) <= 0) return;
+bool PrintPlot(HDC printer) {
+    if (StartPage(printer) <= 0) return false;
     SetMapMode(printer, MM_ANISOTROPIC);
     SetWindowExtEx(printer, kPrintPage.right, kPrintPage.bottom, nullptr);
     SetViewportExtEx(printer, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES),
@@ -72,11 +66,14 @@ void PrintPlot(HDC printer) {
     SetViewportOrgEx(printer, 0, 0, nullptr);
     const RECT page = {kPrintPage.left, kPrintPage.top, kPrintPage.right, kPrintPage.bottom};
     DrawSunTimesPlot(printer, page, false);
-    EndPage(printer);
+    return EndPage(printer) > 0;
 }
 
-} // namespace
-
+// Prints the text of an edit control on `printer`, in `font` when given,
+// scaled so that its longest line fits across the page, starting and ending
+// every page itself. Returns the pages printed: 0 without a control or a
+// printer, -1 when memory runs short (reported) or a page could not be
+// printed. An empty control still prints one blank page.
 int PrintEditText(HWND edit, HDC printer, HFONT font, const PageRect& page,
                   const PageRect& margins) {
     if (edit == nullptr || printer == nullptr) return 0;
@@ -117,9 +114,15 @@ int PrintEditText(HWND edit, HDC printer, HFONT font, const PageRect& page,
         RECT area = {layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
         for (int first = 0; first < lines || (first == 0 && lines == 0); first += perPage) {
             GatherLines(edit, first, perPage, lines, buffer, capacity);
-            if (StartPage(printer) <= 0) break;
+            if (StartPage(printer) <= 0) {
+                pages = -1;
+                break;
+            }
             DrawTextW(printer, buffer, -1, &area, DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-            EndPage(printer);
+            if (EndPage(printer) <= 0) {
+                pages = -1;
+                break;
+            }
             ++pages;
             if (lines == 0) break;
         }
@@ -127,6 +130,46 @@ int PrintEditText(HWND edit, HDC printer, HFONT font, const PageRect& page,
     delete[] buffer;
     if (oldFont != nullptr) SelectObject(printer, oldFont);
     return pages;
+}
+
+} // namespace
+
+HDC PrinterContext(HWND owner, PrintTarget target, bool* cancelled, const wchar_t* dialogTitle) {
+    PRINTDLGW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_DISABLEPRINTTOFILE | PD_HIDEPRINTTOFILE;
+    if (target == kPrintDefaultPrinter) dialog.Flags |= PD_RETURNDEFAULT;
+    if (dialogTitle != nullptr) {
+        dialog.Flags |= PD_ENABLEPRINTHOOK;
+        dialog.lpfnPrintHook = TitleHook;
+        dialog.lCustData = reinterpret_cast<LPARAM>(dialogTitle);
+    }
+    const BOOL chosen = PrintDlgW(&dialog);
+    *cancelled = !chosen && CommDlgExtendedError() == 0;
+    if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
+    return chosen ? dialog.hDC : nullptr;
+}
+
+bool PrintDocument(HDC printer, const wchar_t* documentName, HWND edit, bool plot) {
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = documentName != nullptr ? documentName : L"";
+    bool printed = false;
+    if (StartDocW(printer, &document) > 0) {
+        // The page printers start and end their own pages, so the job has no
+        // empty page in front.
+        const bool pagesOut =
+            plot ? PrintPlot(printer)
+                 : PrintEditText(edit, printer, smallFixedFont, kPrintPage, kPrintMargins) > 0;
+        if (pagesOut)
+            printed = EndDoc(printer) > 0;
+        else
+            AbortDoc(printer);
+    }
+    if (!printed) ReportError(L"Failed Print: %ls", document.lpszDocName);
+    return printed;
 }
 
 bool PrintMainDisplay(HWND owner, PrintTarget target, const wchar_t* documentName, HWND textView,
@@ -137,20 +180,7 @@ bool PrintMainDisplay(HWND owner, PrintTarget target, const wchar_t* documentNam
         if (!cancelled) ReportError(L"Failed Print: %ls", L"no printer");
         return false;
     }
-    DOCINFOW document{};
-    document.cbSize = sizeof document;
-    document.lpszDocName = documentName != nullptr ? documentName : L"";
-    bool printed = false;
-    if (StartDocW(printer, &document) > 0) {
-        // The page printer starts and ends its own pages, so the job has no
-        // empty page in front.
-        if (plot)
-            PrintPlot(printer);
-        else
-            PrintEditText(textView, printer, smallFixedFont, kPrintPage, kPrintMargins);
-        printed = EndDoc(printer) > 0;
-    }
-    if (!printed) ReportError(L"Failed Print: %ls", document.lpszDocName);
+    const bool printed = PrintDocument(printer, documentName, textView, plot);
     DeleteDC(printer);
     SetStatus(L"");
     return printed;

@@ -18,11 +18,6 @@ namespace {
 // The help text's file as Save As chose it last; emptied when writing failed.
 wchar_t savedHelpPath[MAX_PATH] = L"";
 
-UINT_PTR CALLBACK PrintDialogHook(HWND dialog, UINT message, WPARAM, LPARAM) {
-    if (message == WM_INITDIALOG) SetWindowTextW(dialog, L"Print Help File");
-    return 0;
-}
-
 } // namespace
 
 bool WriteHelpTextFile(HWND edit, const wchar_t* path) {
@@ -72,24 +67,9 @@ void SaveHelpTextAs(HWND owner, HWND text) {
 }
 
 void PrintHelpText(HWND owner, HWND text) {
-    PRINTDLGW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.Flags = PD_RETURNDC | PD_NOSELECTION | PD_DISABLEPRINTTOFILE | PD_HIDEPRINTTOFILE |
-                   PD_ENABLEPRINTHOOK;
-    dialog.lpfnPrintHook = PrintDialogHook;
-    const BOOL chosen = PrintDlgW(&dialog);
-    if (dialog.hDevMode != nullptr) GlobalFree(dialog.hDevMode);
-    if (dialog.hDevNames != nullptr) GlobalFree(dialog.hDevNames);
-    if (!chosen || dialog.hDC == nullptr) return;
-    DOCINFOW document{};
-    document.cbSize = sizeof document;
-    document.lpszDocName = L"Zelmora Help";
-    bool printed = false;
-    if (StartDocW(dialog.hDC, &document) > 0) {
-        PrintEditText(text, dialog.hDC, smallFixedFont, kPrintPage, kPrintMargins);
-        printed = EndDoc(dialog.hDC) > 0;
-    }
-    if (!printed) ReportError(L"Failed Print: %ls", document.lpszDocName);
-    DeleteDC(dialog.hDC);
+    bool cancelled = false;
+    HDC printer = PrinterContext(owner, kPrintAskUser, &cancelled, L"Print Help File");
+    if (printer == nullptr) return;
+    PrintDocument(printer, L"Zelmora Help", text, false);
+    DeleteDC(printer);
 }

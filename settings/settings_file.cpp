@@ -20,14 +20,6 @@ const wchar_t kProgramDescription[] = L"SunRise/Sunset and Dawn/Dusk";
 const wchar_t kProgramDate[] = L"12/18/2019";
 const wchar_t kMakerName[] = L"The Zelmora developers";
 
-// Room for a path with an added extension.
-enum { kSettingsPathLength = kTextLineLength };
-
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using OpenFile = std::unique_ptr<FILE, FileCloser>;
-
 // Cuts the line at its first line feed, or, when there is none, at its first
 // carriage return.
 void CutLineEnd(wchar_t* line) {
@@ -75,7 +67,7 @@ int DispatchLine(const wchar_t* line, const wchar_t** rest, bool* exitRequested)
 } // namespace
 
 int ReadSettingsFile(const wchar_t* path) {
-    OpenFile file(OpenFileAt(path, "r"));
+    ScopedFile file(OpenFileAt(path, "r"));
     if (!file) {
         ReportError(L"Failed to Open Control File: %ls", path != nullptr ? path : L"");
         return kSettingsUnreadable;
@@ -155,7 +147,7 @@ bool WriteSettingsFile(const wchar_t* path) {
 
 void ReadWindowPositionsEarly(const wchar_t* path) {
     if (path == nullptr) return;
-    OpenFile file(OpenFileAt(path, "r"));
+    ScopedFile file(OpenFileAt(path, "r"));
     std::unique_ptr<wchar_t[]> line(new (std::nothrow) wchar_t[kTextLineLength]);
     if (!file || !line) return;
     const bool pendingBefore = HasPendingError();

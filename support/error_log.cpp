@@ -9,7 +9,7 @@
 #include "support/error_report.h"
 #include "support/file_search.h"
 #include "support/file_system.h"
-#include "support/utf8_text.h"
+#include "support/text_lines.h"
 
 int logRequestedState = kLogOff;
 int logCurrentState = kLogNotLogging;
@@ -23,17 +23,8 @@ const wchar_t kProgramExtension[] = L".EXE";
 
 // Room for the three columns of the prefix: each a formatter text.
 enum { kPrefixLength = 3 * kDateTimeTextLength + 4 };
-// The bytes of one line: every character of a record may take three bytes.
-enum { kLineBytes = 3 * (kLogRecordLength + kPrefixLength) + 16 };
 
 wchar_t logFilePath[kFilePathLength] = L"";
-
-struct FileCloser {
-    FILE* file;
-    ~FileCloser() {
-        if (file != nullptr) std::fclose(file);
-    }
-};
 
 // The date, time and day name of the local clock, each by the program's
 // date/time options restricted to that part.
@@ -126,8 +117,8 @@ bool WriteLogLine(const wchar_t* format, ...) {
     const wchar_t* path = LogFilePath();
     const bool existed = LogFileExists();
     const bool clear = logRequestedState == kLogOnAndClear;
-    FileCloser file{OpenFileAt(path, clear ? "w+" : "a+")};
-    if (file.file == nullptr) {
+    ScopedFile file(OpenFileAt(path, clear ? "w+" : "a+"));
+    if (!file) {
         if (HasPendingError()) SetAppendNext();
         ReportErrorCategory(kErrorLogFile, L" Failed Error Log File Open: %ls", path);
         return false;
@@ -146,10 +137,7 @@ bool WriteLogLine(const wchar_t* format, ...) {
         logCurrentState = switchedOff ? kLogNotLogging : kLogLogging;
     }
     // UTF-8, so that any message survives; text mode stores "\n" as CR LF.
-    char bytes[kLineBytes];
-    const int count = EncodeUtf8(line, bytes, kLineBytes);
-    if (count > 0) std::fputs(bytes, file.file);
-    return true;
+    return WriteTextUtf8(file.get(), line);
 }
 
 int ParseLogCommand(const wchar_t* text, const wchar_t** rest) {

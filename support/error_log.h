@@ -47,7 +47,7 @@ bool SetLogProgramFile(const wchar_t* programFile);
 // "<date>,<time>,<day>,<record>" and logging follows the request. The
 // record carries its own line end. An open failure appends
 // " Failed Error Log File Open: <path>" to the pending message and returns
-// false with the states unchanged.
+// false with the states unchanged; so does a line that could not be written.
 bool WriteLogLine(const wchar_t* format, ...);
 
 // True when the log file exists.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 
 // What a path names; the values match FileExists.
 enum PathKind { kPathFolder = -1, kPathMissing = 0, kPathFile = 1 };
@@ -12,6 +13,12 @@ enum PathKind { kPathFolder = -1, kPathMissing = 0, kPathFile = 1 };
 // Opens a file with a C mode such as "r" or "w" (text mode on Windows, where
 // "\n" is stored as CR LF). Null on failure.
 FILE* OpenFileAt(const wchar_t* path, const char* mode);
+
+// A file opened with OpenFileAt that closes itself when it goes out of scope.
+struct FileCloser {
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+using ScopedFile = std::unique_ptr<FILE, FileCloser>;
 
 // kPathFile, kPathFolder, or kPathMissing (also when it cannot be told).
 PathKind PathKindAt(const wchar_t* path);
