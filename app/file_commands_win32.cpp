@@ -102,8 +102,10 @@ void SaveResultsAs(HWND owner) {
 
 bool SaveResultsTo(const wchar_t* path) {
     wchar_t full[kFileNameLength];
-    const DWORD length = GetFullPathNameW(path, kFileNameLength, full, nullptr);
-    if (path == nullptr || path[0] == L'\0' || length == 0 || length >= kFileNameLength) {
+    const DWORD length = path != nullptr && path[0] != L'\0'
+                             ? GetFullPathNameW(path, kFileNameLength, full, nullptr)
+                             : 0;
+    if (length == 0 || length >= kFileNameLength) {
         ReportError(L"Failed Save As File: %ls", path != nullptr ? path : L"");
         ForgetOutputFile();
         return false;

@@ -10,7 +10,7 @@
 #include "support/bounded_format.h"
 #include "support/error_report.h"
 #include "support/file_system.h"
-#include "support/utf8_text.h"
+#include "support/text_lines.h"
 #include "ui/win32_support.h"
 
 namespace {
@@ -25,26 +25,18 @@ bool WriteHelpTextFile(HWND edit, const wchar_t* path) {
     SendMessageW(edit, EM_FMTLINES, FALSE, 0);
     const int length = GetWindowTextLengthW(edit);
     std::unique_ptr<wchar_t[]> text(new (std::nothrow) wchar_t[length + 1]);
-    std::unique_ptr<char[]> bytes(new (std::nothrow) char[4 * length + 1]);
-    if (!text || !bytes) {
+    if (!text) {
         ReportError(L"Insufficient Memory Storage");
         return false;
     }
     GetWindowTextW(edit, text.get(), length + 1);
-    const int size = EncodeUtf8(text.get(), bytes.get(), 4 * length + 1);
-    struct Content {
-        const char* bytes;
-        int size;
-    } content = {bytes.get(), size};
-    const bool written =
-        size >= 0 &&
-        WriteFileReplacing(
-            path, "wb",
-            [](FILE* file, void* context) {
-                const Content* c = static_cast<const Content*>(context);
-                return std::fwrite(c->bytes, 1, c->size, file) == static_cast<size_t>(c->size);
-            },
-            &content);
+    // The control's own CR LF line ends, written as they are.
+    const bool written = WriteFileReplacing(
+        path, "wb",
+        [](FILE* file, void* context) {
+            return WriteTextUtf8(file, static_cast<const wchar_t*>(context));
+        },
+        text.get());
     if (!written) ReportError(L"Failed Save As File: %ls", path);
     return written;
 }

@@ -59,13 +59,13 @@ int MatchWord(const wchar_t* text, const wchar_t* word) {
 bool EndsWord(wchar_t c, WordEnd end) {
     switch (end) {
     case kEndWhiteOrEquals:
-        return IsTaggedWhite(c) || c == L'=';
+        return IsCommandWhite(c) || c == L'=';
     case kEndWhite:
-        return IsTaggedWhite(c);
+        return IsCommandWhite(c);
     case kEndLoopNumber:
-        return IsTaggedWhite(c) || (c >= L'0' && c <= L'9') || c == L'[';
+        return IsCommandWhite(c) || (c >= L'0' && c <= L'9') || c == L'[';
     case kEndStatement:
-        return c == L')' || c == L';' || c == L'\0' || IsTaggedWhite(c);
+        return c == L')' || c == L';' || c == L'\0' || IsCommandWhite(c);
     }
     return false;
 }

@@ -4,12 +4,10 @@
 #include <cstdint>
 
 #include "services/tagged_file.h"
+#include "settings/command_text.h"
 
 inline bool IsTaggedBlank(wchar_t c) {
     return c == L' ' || c == L'\t';
-}
-inline bool IsTaggedWhite(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
 }
 inline bool IsTaggedLetter(wchar_t c) {
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');

@@ -18,7 +18,7 @@ void CutLine(wchar_t* line, bool atComment) {
     while (*p != L'\0' && *p != L'\r' && *p != L'\n' &&
            !(atComment && p[0] == L'/' && p[1] == L'/'))
         ++p;
-    while (p > line && IsTaggedWhite(p[-1]))
+    while (p > line && IsCommandWhite(p[-1]))
         --p;
     *p = L'\0';
 }
@@ -42,7 +42,7 @@ LineTag TagOfLine(const wchar_t* line) {
     const wchar_t* end = p;
     while (IsTaggedNameChar(*end))
         ++end;
-    if (end > p && end[0] == L':' && (end[1] == L'\0' || IsTaggedWhite(end[1])))
+    if (end > p && end[0] == L':' && (end[1] == L'\0' || IsCommandWhite(end[1])))
         return {p, static_cast<int>(end - p), false};
     return {nullptr, 0, false};
 }
@@ -59,7 +59,7 @@ bool SameName(const wchar_t* a, const wchar_t* b, int length) {
 
 // What may follow a tag name on the line that carries it.
 bool EndsTagName(wchar_t c) {
-    return c == L'\0' || c == L'+' || c == L'-' || c == L';' || c == L':' || IsTaggedWhite(c);
+    return c == L'\0' || c == L'+' || c == L'-' || c == L';' || c == L':' || IsCommandWhite(c);
 }
 
 } // namespace

@@ -16,10 +16,10 @@ namespace {
 const wchar_t kQuotedReferenceDelimiters[] = L" \";,\t\n\v\f\r";
 
 wchar_t* TrimInPlace(wchar_t* text) {
-    while (IsTaggedWhite(*text))
+    while (IsCommandWhite(*text))
         ++text;
     wchar_t* end = text + std::wcslen(text);
-    while (end > text && IsTaggedWhite(end[-1]))
+    while (end > text && IsCommandWhite(end[-1]))
         --end;
     *end = L'\0';
     return text;
@@ -200,7 +200,7 @@ int OpenTaggedReference(const wchar_t* text, TaggedFileCursor* cursor) {
     ResetCursor(cursor);
     if (text == nullptr) return 0;
     const wchar_t* p = text;
-    while (IsTaggedWhite(*p))
+    while (IsCommandWhite(*p))
         ++p;
     const bool quoted = p[0] == L'"' && p[1] == L'<';
     if (p[0] != L'<' && !quoted) return 0;

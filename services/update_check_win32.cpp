@@ -86,7 +86,7 @@ bool FetchSetupProgram(const wchar_t* setupName) {
     FILE* file = OpenDownloadedFile(partPath, context.limits.closing);
     if (file != nullptr) std::fclose(file);
     const bool usable = file != nullptr && IsWindowsExecutable(partPath) &&
-                        MoveFileExW(partPath, context.setupPath, MOVEFILE_REPLACE_EXISTING);
+                        ReplaceFileWith(partPath, context.setupPath);
     if (!usable) RemoveFileAt(partPath);
     return usable;
 }

@@ -3,12 +3,9 @@
 #include <cwchar>
 
 #include "services/update_release.h"
+#include "settings/command_text.h"
 
 namespace {
-
-bool IsLineWhite(wchar_t c) {
-    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
-}
 
 // One line of up to kUpdateLineLength - 1 bytes, each widened as it is.
 bool ReadPageLine(FILE* page, wchar_t* line) {
@@ -34,7 +31,7 @@ const wchar_t* FindKeyInPage(FILE* page, const wchar_t* key, wchar_t* line,
     while (closing == nullptr || closing->load() == 0) {
         if (!ReadPageLine(page, line)) return nullptr;
         wchar_t* text = line;
-        while (IsLineWhite(*text))
+        while (IsCommandWhite(*text))
             ++text;
         CutLineEnd(text);
         const wchar_t* found = std::wcsstr(text, key);

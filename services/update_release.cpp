@@ -2,15 +2,14 @@
 
 #include <cwchar>
 
+#include "settings/command_text.h"
 #include "support/bounded_format.h"
 
 namespace {
 
 // The delimiters of a token on the site's pages.
 bool EndsToken(wchar_t c) {
-    return c == L'\0' || c == L' ' || c == L'"' || c == L';' || c == L'!' || c == L',' ||
-           c == L'>' || c == L'<' || c == L'|' || c == L'\t' || c == L'\n' || c == L'\v' ||
-           c == L'\f' || c == L'\r';
+    return c == L'\0' || std::wcschr(kCommandDelimiters, c) != nullptr;
 }
 
 bool IsDirectoryChar(wchar_t c) {

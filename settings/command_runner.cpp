@@ -22,11 +22,6 @@ struct CommandRun {
     ~CommandRun() { EndTaggedRun(&cursor); }
 };
 
-bool IsIgnorableRest(const wchar_t* rest) {
-    const size_t length = std::wcslen(rest);
-    return length < 3 || rest[1] == L'/' || rest[2] == L'/';
-}
-
 // Offers the text after `p` to the parsers, first taker wins. Returns the
 // parser's result and sets *after; 0 (with *after = p) when none took it.
 int OfferToParsers(const wchar_t* p, const wchar_t** after) {

@@ -30,6 +30,11 @@ const wchar_t* SkipCommandAssignment(const wchar_t* p, bool* assigned) {
     return p;
 }
 
+bool IsIgnorableRest(const wchar_t* rest) {
+    const size_t length = std::wcslen(rest);
+    return length < 3 || rest[1] == L'/' || rest[2] == L'/';
+}
+
 bool CheckSectionHeader(const wchar_t* line, const wchar_t* header, bool* active,
                         const wchar_t** rest) {
     const wchar_t* p = SkipCommandWhite(line);

@@ -32,6 +32,10 @@ const wchar_t* SkipComment(const wchar_t* p);
 // *assigned, when asked for, tells whether there was a "=".
 const wchar_t* SkipCommandAssignment(const wchar_t* p, bool* assigned = nullptr);
 
+// True for what is left of a line that no handler took but that is not
+// worth a message: one or two characters, or a comment.
+bool IsIgnorableRest(const wchar_t* rest);
+
 // Checks a section header line: when `line` (after white space) begins with
 // "[", the section becomes active exactly when the line begins with `header`
 // (any case); *rest then points behind the header and its white space.

@@ -28,13 +28,6 @@ void CutLineEnd(wchar_t* line) {
     if (end != nullptr) *end = L'\0';
 }
 
-// True for what is left of a line that no handler took but that is not
-// worth a message: one or two characters, or a comment.
-bool IsIgnorableRest(const wchar_t* rest) {
-    const size_t length = std::wcslen(rest);
-    return length < 3 || rest[1] == L'/' || rest[2] == L'/';
-}
-
 // Offers the line to every section's handler in turn, over and over, until
 // it is used up or a pass takes nothing. Sets *exitRequested when the
 // [OPTIONS] handler asked to stop. Returns the bit-or of the results and
