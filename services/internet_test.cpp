@@ -13,6 +13,7 @@
 #include "support/file_search.h"
 #include "support/file_system.h"
 #include "ui/internet_button_image.h"
+#include "support/text_case.h"
 
 InternetSettings internetSettings = {
     true, kDefaultTestIntervalMs,   false, kDefaultDownTimeMs, L"", L"",
@@ -51,8 +52,7 @@ bool NamesThisProgram(const wchar_t* program) {
     const size_t nameLength = std::wcslen(name);
     for (const wchar_t* p = program; std::wcslen(p) >= nameLength && *p != L'\0'; ++p) {
         size_t i = 0;
-        while (i < nameLength && std::towupper(static_cast<wint_t>(p[i])) ==
-                                     std::towupper(static_cast<wint_t>(name[i])))
+        while (i < nameLength && UpperCaseChar(p[i]) == UpperCaseChar(name[i]))
             ++i;
         if (i == nameLength) return true;
     }

@@ -18,6 +18,7 @@
 #include "support/error_report.h"
 #include "support/file_search.h"
 #include "support/text_tokens.h"
+#include "support/text_case.h"
 
 namespace {
 
@@ -111,17 +112,12 @@ bool TypeKeystrokes(HANDLE process) {
     return true;
 }
 
-bool EndsInExe(const wchar_t* path) {
-    const size_t length = std::wcslen(path);
-    return length >= 4 && _wcsicmp(path + length - 4, L".exe") == 0;
-}
-
 // Starts the program in `folder` with a console of its own. A program file
 // starts directly with the command line "<path>" <parameters>; any other file
 // opens through the shell with its associated program. *process receives the
 // process when there is one.
 bool Launch(const wchar_t* path, const wchar_t* folder, HANDLE* process) {
-    if (EndsInExe(path)) {
+    if (EndsWithIgnoringCase(path, L".exe")) {
         static wchar_t commandLine[kInternetTextLength + kFilePathLength + 4];
         const int capacity = kInternetTextLength + kFilePathLength + 4;
         if (FormatText(commandLine, capacity,

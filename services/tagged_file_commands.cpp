@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "services/tagged_file_internal.h"
+#include "support/text_case.h"
 
 namespace {
 
@@ -44,15 +45,11 @@ const CommandWord kCommandWords[] = {
     {L"ABORT", kAbort, kEndStatement, L"FileAbort Valid only in <File Mode"},
 };
 
-wchar_t Upper(wchar_t c) {
-    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
-}
-
 // Length of `word` when `text` begins with it (any case), else 0.
 int MatchWord(const wchar_t* text, const wchar_t* word) {
     int i = 0;
     for (; word[i] != L'\0'; ++i)
-        if (Upper(text[i]) != word[i]) return 0;
+        if (UpperCaseChar(text[i]) != word[i]) return 0;
     return i;
 }
 
@@ -73,7 +70,7 @@ bool EndsWord(wchar_t c, WordEnd end) {
 // The script command at `content`, or null for a data line; *after points
 // behind the command word.
 const CommandWord* FindCommand(const wchar_t* content, const wchar_t** after) {
-    if (Upper(content[0]) != L'F') return nullptr;
+    if (UpperCaseChar(content[0]) != L'F') return nullptr;
     const wchar_t* p = content + 1;
     p += MatchWord(p, L"ILE");
     for (const CommandWord& candidate : kCommandWords) {
@@ -153,7 +150,7 @@ StepOutcome NextLineOutcome(TaggedFileCursor* cursor, wchar_t* line) {
 StepOutcome SwitchTracking(TaggedFileCursor* cursor, wchar_t* line, const wchar_t* after) {
     const wchar_t* p = SkipTaggedBlanks(after);
     if (*p == L'=') p = SkipTaggedBlanks(p + 1);
-    const wchar_t mode = Upper(*p);
+    const wchar_t mode = UpperCaseChar(*p);
     if (mode != L'T' && mode != L'N' && mode != L'F') {
         ReportTaggedFailure(*cursor, L"File_File specifier: (N, T, F): \"%ls\"", p);
         return kStepFailed;

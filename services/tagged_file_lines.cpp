@@ -8,6 +8,7 @@
 
 #include "services/tagged_file_internal.h"
 #include "support/file_system.h"
+#include "support/text_case.h"
 
 namespace {
 
@@ -49,10 +50,7 @@ LineTag TagOfLine(const wchar_t* line) {
 
 bool SameName(const wchar_t* a, const wchar_t* b, int length) {
     for (int i = 0; i < length; ++i) {
-        wchar_t x = a[i], y = b[i];
-        if (x >= L'a' && x <= L'z') x = static_cast<wchar_t>(x - 32);
-        if (y >= L'a' && y <= L'z') y = static_cast<wchar_t>(y - 32);
-        if (x != y) return false;
+        if (UpperCaseChar(a[i]) != UpperCaseChar(b[i])) return false;
     }
     return true;
 }

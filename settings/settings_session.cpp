@@ -10,6 +10,7 @@
 #include "support/error_report.h"
 #include "support/file_system.h"
 #include "support/text_lines.h"
+#include "support/text_case.h"
 
 const wchar_t kSettingsNotSavedText[] =
     L"Settings file could not be read at start-up: not overwritten";
@@ -24,13 +25,6 @@ void NameStartUpStep(bool pendingBefore, const wchar_t* step) {
     if (pendingBefore || !HasPendingError()) return;
     SetAppendNext();
     ReportError(L"%ls", step);
-}
-
-bool HasIniExtension(const wchar_t* path) {
-    const size_t length = std::wcslen(path);
-    if (length < 4 || path[length - 4] != L'.') return false;
-    const wchar_t* ext = path + length - 3;
-    return (ext[0] | 0x20) == L'i' && (ext[1] | 0x20) == L'n' && (ext[2] | 0x20) == L'i';
 }
 
 } // namespace
@@ -68,7 +62,7 @@ int RunCommandLine(const wchar_t* commandLine) {
 
 int OpenCommandFile(const wchar_t* path) {
     if (path == nullptr) path = L"";
-    if (HasIniExtension(path)) {
+    if (EndsWithIgnoringCase(path, L".ini")) {
         if (PathKindAt(path) != kPathFile) {
             ReportError(L"Failed File Open: %ls", path);
             return kSettingsUnreadable;

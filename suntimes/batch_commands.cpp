@@ -9,6 +9,7 @@
 #include "support/error_report.h"
 #include "support/gregorian.h"
 #include "suntimes/calendar.h"
+#include "support/text_case.h"
 
 BatchActions batchActions = {};
 
@@ -30,12 +31,6 @@ const Word kModes[] = {
     {L"HOUR_ACCELERATION", kModeHourAcceleration},
 };
 const Word kViews[] = {{L"TABLE", kViewTable}, {L"PLOT", kViewPlot}};
-
-bool SameWord(const wchar_t* a, const wchar_t* b) {
-    for (; *a != L'\0' && *b != L'\0'; ++a, ++b)
-        if (std::towupper(*a) != std::towupper(*b)) return false;
-    return *a == *b;
-}
 
 // The value behind a command word and its optional "=". Null after a report
 // (a missing value is reported with `invalid`).
@@ -59,7 +54,7 @@ const wchar_t* ReadWord(const wchar_t* p, const Word* words, int count, const wc
     const wchar_t* end = ReadValue(p, value, invalid);
     if (end == nullptr) return nullptr;
     for (int i = 0; i < count; ++i) {
-        if (SameWord(value, words[i].text)) {
+        if (EqualIgnoringCase(value, words[i].text)) {
             *found = words[i].value;
             return end;
         }
@@ -93,7 +88,7 @@ const wchar_t* RunDates(const wchar_t* p) {
     wchar_t value[kValueLength];
     const wchar_t* end = ReadValue(p, value, invalid);
     if (end == nullptr) return nullptr;
-    if (SameWord(value, L"ALL")) {
+    if (EqualIgnoringCase(value, L"ALL")) {
         if (batchActions.setWholeYear != nullptr) batchActions.setWholeYear();
         return end;
     }

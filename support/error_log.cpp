@@ -10,6 +10,7 @@
 #include "support/file_search.h"
 #include "support/file_system.h"
 #include "support/text_lines.h"
+#include "support/text_case.h"
 
 int logRequestedState = kLogOff;
 int logCurrentState = kLogNotLogging;
@@ -58,10 +59,8 @@ bool IsWholeWord(const wchar_t* p, int length) {
 bool SetLogProgramFile(const wchar_t* programFile) {
     wchar_t path[kFilePathLength];
     if (programFile == nullptr || CopyText(path, kFilePathLength, programFile) < 0) return false;
-    const size_t length = std::wcslen(path);
-    const size_t extension = std::wcslen(kProgramExtension);
-    if (length >= extension && StartsWithCommandWord(path + length - extension, kProgramExtension))
-        path[length - extension] = L'\0';
+    if (EndsWithIgnoringCase(path, kProgramExtension))
+        path[std::wcslen(path) - std::wcslen(kProgramExtension)] = L'\0';
     int end = static_cast<int>(std::wcslen(path));
     if (AppendText(path, kFilePathLength, end, L"%ls", kLogSuffix) < 0) return false;
     CopyText(logFilePath, kFilePathLength, path);

@@ -1,5 +1,7 @@
 #include "support/text_case.h"
 
+#include <cwchar>
+
 wchar_t UpperCaseChar(wchar_t c) {
     if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - 32);
     // Latin-1: U+00E0-U+00FE map 32 down, but for the division sign U+00F7;
@@ -14,4 +16,10 @@ bool EqualIgnoringCase(const wchar_t* a, const wchar_t* b) {
     for (; *a != L'\0' && *b != L'\0'; ++a, ++b)
         if (UpperCaseChar(*a) != UpperCaseChar(*b)) return false;
     return *a == *b;
+}
+
+bool EndsWithIgnoringCase(const wchar_t* text, const wchar_t* suffix) {
+    if (text == nullptr || suffix == nullptr) return false;
+    const size_t length = std::wcslen(text), suffixLength = std::wcslen(suffix);
+    return length >= suffixLength && EqualIgnoringCase(text + length - suffixLength, suffix);
 }

@@ -8,3 +8,6 @@ wchar_t UpperCaseChar(wchar_t c);
 
 // True when both texts are equal but for the case of their letters.
 bool EqualIgnoringCase(const wchar_t* a, const wchar_t* b);
+
+// True when `text` ends in `suffix` but for the case of their letters.
+bool EndsWithIgnoringCase(const wchar_t* text, const wchar_t* suffix);
