@@ -24,10 +24,6 @@ enum { kWrittenValueLength = kInternetTextLength * 10 + 3 };
 
 enum CommandStatus { kNotMine, kCarriedOut, kRejected };
 
-bool IsWordEnd(wchar_t c) {
-    return c == L'\0' || c == L';' || IsCommandWhite(c);
-}
-
 bool StartsNumber(const wchar_t* p) {
     return std::iswdigit(static_cast<wint_t>(*p)) ||
            ((*p == L'-' || *p == L'+') && std::iswdigit(static_cast<wint_t>(p[1])));
@@ -57,7 +53,7 @@ CommandStatus ReadTestCommand(const wchar_t* word, const wchar_t** p) {
     } else if (assigned) {
         ReportError(L"Missing IT# Value");
         return kRejected;
-    } else if (!IsWordEnd(*after)) {
+    } else if (!IsCommandWordEnd(*after)) {
         return kNotMine;
     } else {
         *p = after;
@@ -87,7 +83,7 @@ CommandStatus ReadDownTestCommand(const wchar_t* word, const wchar_t** p) {
         ReportError(L"Missing IDT# Value");
         return kRejected;
     }
-    if (!IsWordEnd(*after)) return kNotMine;
+    if (!IsCommandWordEnd(*after)) return kNotMine;
     internetSettings.testEnabled = true;
     internetSettings.downTestEnabled = true;
     TestAtNextTick();
@@ -170,7 +166,7 @@ CommandStatus ReadTextCommand(const wchar_t* word, wchar_t* setting, const wchar
 
 // A word alone: followed by the end, ";" or white space.
 bool IsWordAlone(const wchar_t* p, const wchar_t* word) {
-    return StartsWithCommandWord(p, word) && IsWordEnd(p[std::wcslen(word)]);
+    return StartsWithCommandWord(p, word) && IsCommandWordEnd(p[std::wcslen(word)]);
 }
 
 CommandStatus ReadCommand(const wchar_t* p, const wchar_t** after) {

@@ -20,6 +20,11 @@ inline const wchar_t* SkipCommandWhite(const wchar_t* p) {
 // without case.
 bool StartsWithCommandWord(const wchar_t* text, const wchar_t* word);
 
+// True at the end of a command word: the end of the text, ";" or white space.
+inline bool IsCommandWordEnd(wchar_t c) {
+    return c == L'\0' || c == L';' || IsCommandWhite(c);
+}
+
 // True at "//", the start of a comment that runs to the end of the line.
 inline bool IsCommentStart(const wchar_t* p) {
     return p[0] == L'/' && p[1] == L'/';

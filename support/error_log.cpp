@@ -47,13 +47,6 @@ void FormatPrefix(wchar_t* prefix) {
     }
 }
 
-// One command word at `p`: true when it is followed by the end, ";" or white
-// space (only then it counts).
-bool IsWholeWord(const wchar_t* p, int length) {
-    const wchar_t next = p[length];
-    return next == L'\0' || next == L';' || IsCommandWhite(next);
-}
-
 } // namespace
 
 bool SetLogProgramFile(const wchar_t* programFile) {
@@ -159,7 +152,7 @@ int ParseLogCommand(const wchar_t* text, const wchar_t** rest) {
             for (const auto& command : kCommands) {
                 if (!StartsWithCommandWord(p, command.word)) continue;
                 const int length = static_cast<int>(std::wcslen(command.word));
-                if (IsWholeWord(p, length)) logRequestedState = command.request;
+                if (IsCommandWordEnd(p[length])) logRequestedState = command.request;
                 p += length;
                 break;
             }
