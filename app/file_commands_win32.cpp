@@ -12,6 +12,7 @@
 #include "support/error_report.h"
 #include "ui/win32_status_bar.h"
 #include "ui/win32_support.h"
+#include "support/text_tokens.h"
 
 namespace {
 
@@ -35,10 +36,7 @@ void ForgetOutputFile() {
 
 void RememberOutputFile(const wchar_t* path) {
     CopyText(outputPath, kFileNameLength, path);
-    const wchar_t* name = path;
-    for (const wchar_t* p = path; *p != L'\0'; ++p)
-        if (*p == L'\\' || *p == L'/') name = p + 1;
-    CopyText(outputTitle, kFileNameLength, name);
+    CopyText(outputTitle, kFileNameLength, FileNamePart(path));
     SetStatusBarOutputFile(outputPath);
 }
 

@@ -14,6 +14,7 @@
 #include "support/file_system.h"
 #include "ui/internet_button_image.h"
 #include "support/text_case.h"
+#include "support/text_tokens.h"
 
 InternetSettings internetSettings = {
     true, kDefaultTestIntervalMs,   false, kDefaultDownTimeMs, L"", L"",
@@ -46,9 +47,7 @@ bool IsEmpty(const wchar_t* text) {
 bool NamesThisProgram(const wchar_t* program) {
     wchar_t self[kFilePathLength];
     if (ProgramFilePath(self, kFilePathLength) <= 0) return false;
-    const wchar_t* name = self;
-    for (const wchar_t* p = self; *p != L'\0'; ++p)
-        if (*p == L'\\' || *p == L'/') name = p + 1;
+    const wchar_t* name = FileNamePart(self);
     const size_t nameLength = std::wcslen(name);
     for (const wchar_t* p = program; std::wcslen(p) >= nameLength && *p != L'\0'; ++p) {
         size_t i = 0;

@@ -3,6 +3,7 @@
 #include "settings/copy_number.h"
 #include "settings/screen_size.h"
 #include "settings/window_positions.h"
+#include "support/text_tokens.h"
 
 namespace {
 
@@ -14,9 +15,7 @@ void NumberThisCopy() {
     wchar_t path[MAX_PATH] = L"";
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     path[MAX_PATH - 1] = L'\0';
-    wchar_t* name = path;
-    for (wchar_t* p = path; *p != L'\0'; ++p)
-        if (*p == L'\\' || *p == L'/') name = p + 1;
+    wchar_t* name = path + (FileNamePart(path) - path);
     for (wchar_t* p = name + lstrlenW(name); p > name; --p)
         if (*p == L'.') {
             *p = L'\0';

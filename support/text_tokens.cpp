@@ -124,6 +124,13 @@ int UnescapeText(const wchar_t* source, wchar_t* destination, int capacity) {
     return count;
 }
 
+const wchar_t* FileNamePart(const wchar_t* path) {
+    const wchar_t* name = path;
+    for (const wchar_t* p = path; *p != L'\0'; ++p)
+        if (*p == L'\\' || *p == L'/') name = p + 1;
+    return name;
+}
+
 bool FolderOfPath(wchar_t* path) {
     if (path == nullptr) return false;
     const bool quoted = path[0] == L'"';

@@ -52,6 +52,10 @@ wchar_t CommonEscape(wchar_t letter);
 // number of characters written without the terminator.
 int UnescapeText(const wchar_t* source, wchar_t* destination, int capacity = kUnescapedTextLength);
 
+// The file name at the end of a path: behind its last "\\" or "/", or the
+// whole path when it has neither.
+const wchar_t* FileNamePart(const wchar_t* path);
+
 // Cuts a path such as C:\dir\file.txt to its folder C:\dir, in place. The path
 // must begin with a drive letter, ":" and "\" followed by at least one more
 // character; a file in the root keeps "C:\". A path in double quotes keeps its
