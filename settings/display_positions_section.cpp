@@ -46,9 +46,7 @@ const wchar_t* ReadRectangle(const wchar_t* p, PositionRect* entry) {
 // One POS command at `p` (behind the word). Returns the position behind it,
 // or null after a report.
 const wchar_t* ReadPositionCommand(const wchar_t* p) {
-    while (*p == L' ' || *p == L'\t')
-        ++p;
-    if (*p == L'=') ++p;
+    p = SkipCommandAssignment(p);
     int32_t index = 0;
     const wchar_t* end = p;
     if (!ReadInteger(p, &index, &end)) {
@@ -60,10 +58,7 @@ const wchar_t* ReadPositionCommand(const wchar_t* p) {
                     static_cast<int>(index));
         return nullptr;
     }
-    p = end;
-    while (*p == L' ' || *p == L'\t')
-        ++p;
-    if (*p == L'=') ++p;
+    p = SkipCommandAssignment(end);
     PositionRect& entry = windowPositions[index];
     entry = PositionRect{0, 0, 0, 0};
     return ReadRectangle(p, &entry);
