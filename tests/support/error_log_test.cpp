@@ -3,7 +3,6 @@
 // that hold together whatever a message says.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -112,18 +111,6 @@ TEST_F(ErrorLogTest, SwitchingOnAndOffWritesHeaderOnceAndTheRecords) {
     const size_t count = Records().size();
     ASSERT_TRUE(InternetTick(kTickLogInfo, 0));
     EXPECT_EQ(Records().size(), count);
-}
-
-// Every line but the header begins with the date, the time by the clock
-// option and the day name.
-TEST_F(ErrorLogTest, LinesBeginWithDateTimeAndDay) {
-    dateTimeFormat = kDateTimeFormat12;
-    logRequestedState = kLogOn;
-    ASSERT_TRUE(WriteLogLine(L"Type\n"));
-    ASSERT_TRUE(WriteLogLine(L"Info,Up,Down\n"));
-    const std::regex pattern("Date,Time,Day,Type\n\\d{1,2}/\\d{1,2}/\\d{2},\\d{1,2}:\\d{2}:\\d{2} "
-                             "(AM|PM),(Mo|Tu|We|Th|Fr|Sa|Su),Info,Up,Down\n");
-    EXPECT_TRUE(std::regex_match(Log(), pattern)) << Log();
 }
 
 // A message with commas, quotes and a line end stays in its one column.
