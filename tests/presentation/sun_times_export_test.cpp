@@ -77,12 +77,11 @@ TEST_F(SunTimesExportTest, CsvOfEveryModeByteForByte) {
     }
 }
 
+// The whole-file test below has the usual titles; these are the edges.
 TEST_F(SunTimesExportTest, CsvTitlesEndInCsvInAnyCase) {
-    for (const wchar_t* title : {L"Zelmora_Time.csv", L"a.CsV", L"CSV", L"x.tsv.csv"})
-        EXPECT_TRUE(IsCsvTitle(title)) << title;
-    for (const wchar_t* title : {L"Zelmora_Time.txt", L"Zelmora_Time", L"", L"a.csvx", L"sv"})
-        EXPECT_FALSE(IsCsvTitle(title)) << title;
-    EXPECT_FALSE(IsCsvTitle(nullptr));
+    EXPECT_TRUE(IsCsvTitle(L"CSV"));
+    for (const wchar_t* title : {L"", L"sv", L"a.csvx", static_cast<const wchar_t*>(nullptr)})
+        EXPECT_FALSE(IsCsvTitle(title));
 }
 
 // Text files store "\n" as CR LF and each character as one byte; the title

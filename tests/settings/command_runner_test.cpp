@@ -42,7 +42,6 @@ TEST_F(CommandRunnerTest, CommandTextRunsCommandAfterCommand) {
         {L"bogus", -2, L"Invalid command: \"bogus\"", L"bogus"},
         {L"SD bogus SDO", -2, L"Invalid command: \"bogus SDO\"", L"bogus SDO"},
         {L"\"SD", -2, L"Missing Ending \" for: \"SD", L"\"SD"},
-        {L"FCALL x", -2, L"FileCall Valid only in <File Mode", L"FCALL x"},
         {tooLong.c_str(), -2, L"String Length Exceeded: 8196 Max", tooLong.c_str()},
     };
     for (const auto& c : cases) {
