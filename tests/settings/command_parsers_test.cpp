@@ -1,5 +1,4 @@
-// The parsers of the flag commands ([OPTIONS], [DATETIME], [LOG_ERRORS]) and
-// of [DISPLAY_POSITIONS], with the clamping of remembered window positions.
+// The flag commands and the window positions with their clamping.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,6 +1,4 @@
-// The [SUNTIMES] commands: the place and the zone, kept in the settings file,
-// and the batch commands, each carried out in order with its value, bad
-// values refused with a message that names the command and what it accepts.
+// The [SUNTIMES] commands: the place, the zone and the batch commands.
 #include "suntimes/sun_times_section.h"
 
 #include <gtest/gtest.h>

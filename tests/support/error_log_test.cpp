@@ -1,6 +1,4 @@
-// The error log beside the program: when a file appears, its header, the
-// start and stop records, starting anew, an unwritable path, and columns
-// that hold together whatever a message says.
+// The error log beside the program.
 #include <gtest/gtest.h>
 
 #include <sstream>
