@@ -155,17 +155,6 @@ TEST(BoundedFormat, AppendStopsCleanlyWhenTheBufferIsFull) {
     EXPECT_STREQ(buffer, L"xy");
 }
 
-std::vector<std::wstring> ReadAll(const std::wstring& path, int capacity) {
-    std::vector<std::wstring> lines;
-    FILE* file = OpenFileAt(path.c_str(), "rb");
-    if (file == nullptr) return lines;
-    std::vector<wchar_t> line(static_cast<size_t>(capacity));
-    while (ReadTextLine(file, line.data(), capacity))
-        lines.push_back(line.data());
-    std::fclose(file);
-    return lines;
-}
-
 TEST(TextLines, AnyBytesReadAsBoundedLines) {
     ScratchFolder folder;
     const struct {
@@ -186,7 +175,14 @@ TEST(TextLines, AnyBytesReadAsBoundedLines) {
     };
     for (const auto& c : cases) {
         folder.Write(L"lines.txt", c.bytes);
-        EXPECT_EQ(ReadAll(folder.Path(L"lines.txt"), c.capacity), c.lines) << c.bytes;
+        FILE* file = OpenFileAt(folder.Path(L"lines.txt").c_str(), "rb");
+        ASSERT_NE(file, nullptr);
+        std::vector<std::wstring> lines;
+        std::vector<wchar_t> line(static_cast<size_t>(c.capacity));
+        while (ReadTextLine(file, line.data(), c.capacity))
+            lines.push_back(line.data());
+        std::fclose(file);
+        EXPECT_EQ(lines, c.lines) << c.bytes;
     }
 }
 

@@ -46,14 +46,6 @@ std::string Narrow(const ScratchFolder& folder) {
     return fs::path(folder.Path(L"")).parent_path().string();
 }
 
-int DayOfYear(int year, int month, int day) {
-    return static_cast<int>(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1));
-}
-
-int BiasOfDay(const ZoneYear& zy, int year, int month, int day) {
-    return zy.records[zy.recordOfDay[DayOfYear(year, month, day)]].Bias;
-}
-
 } // namespace
 
 // Each day gets the offset in force at its 12:00 UTC; sub-minute offsets of
@@ -76,7 +68,8 @@ TEST(ZoneinfoZone, EachNoonHasTheOffsetInForce) {
         wchar_t error[256];
         ASSERT_TRUE(LoadZoneYear(c.zone, c.year, &zy, error, 256)) << error;
         EXPECT_EQ(zy.recordCount, c.records);
-        EXPECT_EQ(BiasOfDay(zy, c.year, c.month, c.day), c.bias);
+        const int64_t day = DaysFromCivil(c.year, c.month, c.day) - DaysFromCivil(c.year, 1, 1);
+        EXPECT_EQ(zy.records[zy.recordOfDay[day]].Bias, c.bias);
         EXPECT_EQ(zy.records[0].DaylightDate.wMonth, 0);
         EXPECT_EQ(std::wstring(zy.records[0].StandardName),
                   std::wstring(c.zone, c.zone + std::strlen(c.zone)));
