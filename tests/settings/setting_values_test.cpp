@@ -59,7 +59,6 @@ TEST(SettingValues, PlainValuesOfEarlierFilesReadAsBefore) {
         {L"\"a\\qb\"", 0, L"a\\qb", L""}, // an unknown escape keeps its backslash
         {L"\"\\u12\"", 0, L"\\u12", L""},
         {L";", 1, L"", L";"},
-        {L"", 1, L"", L""},
     };
     for (const auto& c : cases) {
         wchar_t value[64];

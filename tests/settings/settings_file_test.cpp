@@ -94,8 +94,6 @@ TEST_F(SettingsFileTest, LinesAreReadByTheirSectionsWithExactMessagesAndResults)
         {"[FOO]\nSD\n", -1, L"Invalid command for header [FOO]: [FOO]"},
         {"[OPTIONS]\nbogus command\nSDO\n", -1,
          L"Invalid command for header [OPTIONS]: bogus command"},
-        {"[DISPLAY_POSITIONS]\nPos16=1, 2, 3, 4\n", -1,
-         L"Invalid Display Position Array # (0-15): 16"},
         {"[SUNTIMES]\nLATITUDE=91\n", -1, L"Invalid Latitude[-90.0 - 90.0]: 91"},
         {"[SUNTIMES]\r\nLatitude=10\r\n", 0, L""},
         {"\xEF\xBB\xBF[OPTIONS]\nSDO\n", 3, L""},
