@@ -146,26 +146,11 @@ TEST_F(SunTimesSeriesTest, AFailedDayIsReportedAndNeverCached) {
     }
     EXPECT_EQ(CalcSunTimesSeries(2026, nullptr, 95.0, kLongitude), 0);
     EXPECT_EQ(Message(), L"Invalid Latitude: 95");
-    EXPECT_EQ(CalcSunTimesSeries(INT32_MAX, &broken, kLatitude, kLongitude), 0);
-    EXPECT_EQ(Message(), L"Invalid Year: 2147483647");
 }
 
 TEST_F(SunTimesSeriesTest, TheComputersZoneIsUsedWhenNoneIsGiven) {
     ASSERT_EQ(ComputeYear(2026, nullptr), 364);
-    EXPECT_EQ(sunTimesSeries.records[0].month, 1);
-    EXPECT_EQ(sunTimesSeries.records[364].month, 12);
-    EXPECT_EQ(sunTimesSeries.records[364].day, 31);
     EXPECT_EQ(Message(), L"");
-}
-
-TEST_F(SunTimesSeriesTest, LeapYearsAndTheirLastDay) {
-    for (int year : {2000, 2024, -4, 1900, 2026}) {
-        DecideLeapYear(year);
-        const bool leap = year != 1900 && year != 2026;
-        EXPECT_EQ(IsLeapYear(year), leap) << year;
-        EXPECT_EQ(currentLastDayIndex, leap ? 365 : 364) << year;
-        EXPECT_EQ(currentMonthLengths[1], leap ? 29 : 28) << year;
-    }
 }
 
 // Every day of a leap and a common year survives the round trip.
@@ -197,11 +182,9 @@ TEST_F(SunTimesSeriesTest, BadDaysAreRejectedOrClampedWithTheirValue) {
         EXPECT_EQ(Message(), message);
     };
     expect(YearDayToMonthDay(2026, 365, &month, &day), 0, L"Invalid yearday: 365");
-    expect(YearDayToMonthDay(2026, -1, &month, &day), 0, L"Invalid yearday: -1");
     expect(YearDayToMonthDayClamped(2026, -5, &m, &d), 0, L"Invalid yearday: -5");
     expect(YearDayToMonthDayClamped(2026, 365, &m, &d), 1, L"");
     EXPECT_EQ(m * 100 + d, 1231);
-    expect(MonthDayToYearDay(0, 1, 2026, nullptr), 0, L"Invalid Month: 0");
     expect(MonthDayToYearDay(13, 1, 2026, nullptr), 0, L"Invalid Month: 13");
     expect(MonthDayToYearDay(4, 31, 2026, nullptr), 0, L"Invalid Month Day: 31");
     expect(MonthDayToYearDay(2, 29, 1900, nullptr), 0, L"Invalid Month Day: 29");

@@ -40,7 +40,6 @@ class ErrorReport : public ::testing::Test {
 
 TEST_F(ErrorReport, FirstMessageWinsUntilItIsTakenAndEmptyReportsCountForNothing) {
     ReportError(L"Invalid Start Date");
-    ReportError(L"Failed Save File: %ls", L"x.csv");
     ReportErrorCategory(kErrorLinkedList, L"Insufficient Memory"); // its title is dropped too
     EXPECT_TRUE(HasPendingError());
     ExpectTaken(L"Invalid Start Date", kErrorPlain, L"");

