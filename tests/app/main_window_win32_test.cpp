@@ -189,10 +189,10 @@ TEST_F(MainWindowTest, CommandsCheckTheirItemSetTheStateAndShowIt) {
         const std::vector<int>& group; // with their buttons on the toolbar
         ToolbarRow toolbar;
     } steps[] = {
-        {IDM_DATA_VELOCITY, &DataKind, kDataVelocity, kinds, kDisplayToolbar},
+        {IDM_AMPM, &dateTimeFormat, 0, clock, kDisplayToolbar},
         {IDM_MODE_LENGTHS, &sunTimesSeries.cacheKey.showLengths, kShowLengths, modes,
          kSunTimesToolbar},
-        {IDM_AMPM, &dateTimeFormat, 0, clock, kDisplayToolbar},
+        {IDM_DATA_VELOCITY, &DataKind, kDataVelocity, kinds, kDisplayToolbar},
         {IDM_DISPLAY_PLOT, &plotView, kViewPlot, views, kDisplayToolbar},
     };
     std::wstring shown = TableText();
@@ -201,7 +201,9 @@ TEST_F(MainWindowTest, CommandsCheckTheirItemSetTheStateAndShowIt) {
         Command(step.command);
         const bool clockStep = step.command == IDM_AMPM;
         EXPECT_EQ(*step.state & (clockStep ? kDateTimeTwelveHour : -1), step.value);
-        if (clockStep) EXPECT_FALSE(MenuChecked(IDM_AMPM));
+        if (clockStep) {
+            EXPECT_FALSE(MenuChecked(IDM_AMPM));
+        }
         for (int other : step.group) {
             EXPECT_EQ(MenuChecked(other), other == step.command);
             const HWND toolbar = bandTable[step.toolbar].toolbar;

@@ -163,7 +163,8 @@ TEST_F(UpdateCheckTest, OnlyAWholeNewerSetupProgramIsOffered) {
         const std::wstring setup =
             c.offered != nullptr ? L"Zelmora_" + std::wstring(c.offered) + L"_Setup.exe" : L"";
         if (c.present) folder.Write(setup, SetupProgram(8192));
-        const int requests = server.Requests(kSetup67);
+        const std::string setupPath = "/releases/" + Narrow(setup);
+        const int requests = server.Requests(setupPath);
         Start();
         ASSERT_GE(Finish(20000), 0);
         EXPECT_EQ(CurrentUpdateState(), c.state);
@@ -172,7 +173,7 @@ TEST_F(UpdateCheckTest, OnlyAWholeNewerSetupProgramIsOffered) {
         EXPECT_EQ(FilesLeft(), c.offered != nullptr ? 1 : 0);
         if (c.offered != nullptr) {
             EXPECT_EQ(folder.Read(setup), SetupProgram(c.present ? 8192 : 4096));
-            EXPECT_EQ(server.Requests(kSetup67) == requests, c.present);
+            EXPECT_EQ(server.Requests(setupPath) == requests, c.present);
             EXPECT_EQ(std::wstring(OfferedSetupPath()), programDir + setup);
             const std::wstring caption =
                 L"&Install Zelmora Program Update: V2-66 -> " + std::wstring(c.offered);
