@@ -11,6 +11,7 @@
 #include <atomic>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "app/program_process.h"
 #include "resources/resource_ids.h"
@@ -85,18 +86,15 @@ class UpdateCheckTest : public ::testing::Test {
         }
         return static_cast<int>(GetTickCount() - start);
     }
-    std::wstring MenuText() {
-        wchar_t text[300] = L"";
-        GetMenuStringW(menu, IDM_WEB_SITE, text, 300, MF_BYCOMMAND);
-        return text;
-    }
     bool MenuChecked() {
         return (GetMenuState(menu, IDM_WEB_SITE, MF_BYCOMMAND) & MF_CHECKED) != 0;
     }
-    std::wstring ButtonText() {
-        wchar_t text[300] = L"";
-        SendMessageW(toolbar, TB_GETBUTTONTEXTW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(text));
-        return text;
+    // The menu item's text and the button's.
+    std::pair<std::wstring, std::wstring> Texts() {
+        wchar_t item[300] = L"", button[300] = L"";
+        GetMenuStringW(menu, IDM_WEB_SITE, item, 300, MF_BYCOMMAND);
+        SendMessageW(toolbar, TB_GETBUTTONTEXTW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(button));
+        return {item, button};
     }
     // 11: the web site's picture; 12: the install picture.
     int ButtonImage() {
@@ -177,11 +175,10 @@ TEST_F(UpdateCheckTest, OnlyAWholeNewerSetupProgramIsOffered) {
             EXPECT_EQ(std::wstring(OfferedSetupPath()), programDir + setup);
             const std::wstring caption =
                 L"&Install Zelmora Program Update: V2-66 -> " + std::wstring(c.offered);
-            EXPECT_EQ(MenuText(), caption);
-            EXPECT_EQ(ButtonText(), caption);
+            EXPECT_EQ(Texts(), std::make_pair(caption, caption));
             DeleteFileW((programDir + setup).c_str());
         } else {
-            EXPECT_EQ(MenuText(), L"&View Zelmora Web Site");
+            EXPECT_EQ(Texts().first, L"&View Zelmora Web Site");
         }
     }
 }
