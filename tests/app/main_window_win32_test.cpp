@@ -9,7 +9,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/bars.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
 #include "app/selection_dialog.h"
@@ -30,7 +29,6 @@
 #include "ui/ui_test_window.h"
 #include "suntimes/time_zone_choice.h"
 #include "support/test_files.h"
-#include "ui/win32_status_bar.h"
 #include "ui/win32_toolbars.h"
 
 namespace {
