@@ -88,9 +88,15 @@ TEST_F(SunTimesPlotTest, EveryModeDrawsOnlyInsideTheRectangle) {
     }
 }
 
-// Equal values leave no range to divide by: the curve is still a level line
-// across the plot, on its upper half.
-TEST_F(SunTimesPlotTest, EqualValuesDrawALevelCurve) {
+// Equal values, or a single day, leave no range to divide by: each curve is
+// still a level line across the plot. No day draws nothing.
+TEST_F(SunTimesPlotTest, AZeroRangeDrawsLevelCurvesAndNoDayNothing) {
+    auto expectLevel = [&](COLORREF color) {
+        const RECT curve = Extent(color);
+        EXPECT_LT(curve.bottom - curve.top, 5) << color;
+        EXPECT_GT(curve.right - curve.left, kWidth * 3 / 4) << color;
+        return curve;
+    };
     // Only the daylight at 80 N in June: 24 hours every day, gray (never sets).
     sunTimesSeries.showLengths = kShowLengths;
     for (int k = 0; k < kSunEventCount; ++k)
@@ -98,21 +104,14 @@ TEST_F(SunTimesPlotTest, EqualValuesDrawALevelCurve) {
     ComputeShownDays(80.0, 6, 1, 6, 30);
     Draw();
     ASSERT_TRUE(std::isfinite(plotScale.range) && plotScale.range > 0.0);
-    const RECT level = Extent(kGray);
-    EXPECT_LT(level.bottom - level.top, 5);
-    EXPECT_LT(level.bottom, kHeight / 2);
-    EXPECT_GT(level.right - level.left, kWidth * 3 / 4);
-}
+    EXPECT_LT(expectLevel(kGray).bottom, kHeight / 2);
 
-// A single day's points span the plot; no day draws nothing.
-TEST_F(SunTimesPlotTest, OneDaySpansTheWidthAndNoDayDrawsNothing) {
+    Reset();
+    Fill();
     ComputeShownDays(40.6883, 1, 14, 1, 14);
     Draw();
-    for (COLORREF color : kSlotColors) {
-        const RECT curve = Extent(color);
-        EXPECT_GT(curve.right - curve.left, kWidth * 3 / 4) << color;
-        EXPECT_LT(curve.bottom - curve.top, 5) << color;
-    }
+    for (COLORREF color : kSlotColors)
+        expectLevel(color);
     Fill();
     sunTimesSeries.dayCount = 0;
     Draw();

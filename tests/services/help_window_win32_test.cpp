@@ -57,18 +57,18 @@ class HelpWindowTest : public ::testing::Test {
     int FirstVisibleLine() const {
         return static_cast<int>(SendMessageW(Text(), EM_GETFIRSTVISIBLELINE, 0, 0));
     }
-    std::wstring Selected() const {
+    // The selected text, and where it starts.
+    std::wstring Selected(DWORD* at = nullptr) const {
         DWORD start = 0, end = 0;
-        SendMessageW(Text(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        const int length = GetWindowTextLengthW(Text());
-        std::wstring text(length + 1, L'\0');
-        GetWindowTextW(Text(), &text[0], length + 1);
+        SendMessageW(Text(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+        std::wstring text(GetWindowTextLengthW(Text()) + 1, L'\0');
+        GetWindowTextW(Text(), &text[0], static_cast<int>(text.size()));
+        if (at != nullptr) *at = start;
         return text.substr(start, end - start);
     }
     DWORD SelectionStart() const {
         DWORD start = 0;
-        SendMessageW(Text(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+        Selected(&start);
         return start;
     }
     void Click(int id) { SendMessageW(help, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "app/program_process.h"
 #include "resources/resource_ids.h"
@@ -67,10 +68,11 @@ class UpdateCheckTest : public ::testing::Test {
         DestroyWindow(window);
         uitest::DrainMessages();
     }
-    void Start(DWORD stallLimit = kUpdateStallLimit) {
+    // A download that stalls for a second fails.
+    void Start() {
         const std::wstring site = server.Site();
         UpdateCheckSetup setup{site.c_str(), programDir.c_str(), L"Zelmora", L"V", {2, 66}, menu,
-                               toolbar,      &closing,           stallLimit};
+                               toolbar,      &closing,           1000};
         ASSERT_TRUE(StartUpdateCheck(setup));
     }
     // Waits for the thread, handling this thread's messages (the toolbar's).
@@ -84,18 +86,15 @@ class UpdateCheckTest : public ::testing::Test {
         }
         return static_cast<int>(GetTickCount() - start);
     }
-    std::wstring MenuText() {
-        wchar_t text[300] = L"";
-        GetMenuStringW(menu, IDM_WEB_SITE, text, 300, MF_BYCOMMAND);
-        return text;
-    }
     bool MenuChecked() {
         return (GetMenuState(menu, IDM_WEB_SITE, MF_BYCOMMAND) & MF_CHECKED) != 0;
     }
-    std::wstring ButtonText() {
-        wchar_t text[300] = L"";
-        SendMessageW(toolbar, TB_GETBUTTONTEXTW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(text));
-        return text;
+    // The menu item's text and the button's.
+    std::pair<std::wstring, std::wstring> Texts() {
+        wchar_t item[300] = L"", button[300] = L"";
+        GetMenuStringW(menu, IDM_WEB_SITE, item, 300, MF_BYCOMMAND);
+        SendMessageW(toolbar, TB_GETBUTTONTEXTW, IDM_WEB_SITE, reinterpret_cast<LPARAM>(button));
+        return {item, button};
     }
     // 11: the web site's picture; 12: the install picture.
     int ButtonImage() {
@@ -122,89 +121,65 @@ class UpdateCheckTest : public ::testing::Test {
     HMENU menu = nullptr;
 };
 
-// Which release is newer is the portable code's; here, what the user sees
-// of the outcome, and that no page file or partial download stays behind.
-TEST_F(UpdateCheckTest, OffersAndDownloadsOnlyANewerRelease) {
+// Which release is newer is the portable code's; here, what the user sees of
+// the outcome, and that no page, partial download or setup that is no program
+// stays behind. Once offered, the item stays the install item: those rows last.
+TEST_F(UpdateCheckTest, OnlyAWholeNewerSetupProgramIsOffered) {
+    const std::string kSetup67 = "/releases/Zelmora_V2-67_Setup.exe";
     const struct {
-        const char* names;      // what the release directory's page lists
+        std::string names;      // what the release directory's page lists
+        std::string path, body; // one answer of the site changed, if any
+        Answer answer;
+        bool present;           // the setup program already in the folder
         int state;              // the update state at the end
-        const wchar_t* setup;   // the setup program downloaded, or null
-        const wchar_t* caption; // the install item, or null
+        const wchar_t* offered; // the version offered, or null
     } cases[] = {
-        {"<li>Zelmora_V2-66_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
-        {"<li>Zelmora_V1-99_Setup.exe</li>", kUpdateNone, nullptr, nullptr},
-        {"<li>Zelmora_V0-9_Setup.exe</li>", kUpdateFailed, nullptr, nullptr},
-        // Once offered, the item stays the install item.
-        {"<li>Zelmora_V3-1_Setup.exe</li>", kUpdateOffered, L"Zelmora_V3-1_Setup.exe",
-         L"&Install Zelmora Program Update: V2-66 -> V3-1"},
+        {"<li>Zelmora_V2-66_Setup.exe</li>", "", "", Answer::kWhole, false, kUpdateNone, nullptr},
+        {"<li>Zelmora_V1-99_Setup.exe</li>", "", "", Answer::kWhole, false, kUpdateNone, nullptr},
+        {"Zelmora_V2-67_Setup.exe", "/", "", Answer::kNever, false, kUpdateFailed, nullptr},
+        {"Zelmora_V2-67_Setup.exe", kSetup67, SetupProgram(200000), Answer::kCutHalfWay, false,
+         kUpdateFailed, nullptr},
+        {"Zelmora_V2-67_Setup.exe", kSetup67, SetupProgram(), Answer::kNever, false, kUpdateFailed,
+         nullptr},
+        {"Zelmora_V2-67_Setup.exe", kSetup67, "<html><body>Moved</body></html>", Answer::kWhole,
+         false, kUpdateFailed, nullptr},
+        {"<li>Zelmora_V3-1_Setup.exe</li>", "", "", Answer::kWhole, false, kUpdateOffered, L"V3-1"},
         {"<li>Zelmora_V2-65_Setup.exe</li><li>Zelmora_V2-68_Setup.exe</li>\n"
          "<li>Zelmora_V2-67_Setup.exe</li>",
-         kUpdateOffered, L"Zelmora_V2-68_Setup.exe",
-         L"&Install Zelmora Program Update: V2-66 -> V2-68"},
+         "", "", Answer::kWhole, false, kUpdateOffered, L"V2-68"},
+        {"Zelmora_V2-67_Setup.exe", "/", "  Update_Directory_V=\"releases\"\n", Answer::kWhole,
+         false, kUpdateOffered, L"V2-67"},
+        {"Zelmora_V2-67_Setup.exe", "", "", Answer::kWhole, true, kUpdateOffered, L"V2-67"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.names);
+        SCOPED_TRACE(c.names + " " + c.path + " " + c.body.substr(0, 30));
+        server.Serve("/", kHomePage);
         server.Serve("/releases/", ReleasePage(c.names));
-        for (const char* name :
-             {"Zelmora_V2-67_Setup.exe", "Zelmora_V2-68_Setup.exe", "Zelmora_V3-1_Setup.exe"})
-            server.Serve(std::string("/releases/") + name, SetupProgram());
+        for (const char* name : {"V2-67", "V2-68", "V3-1"})
+            server.Serve(std::string("/releases/Zelmora_") + name + "_Setup.exe", SetupProgram());
+        if (!c.path.empty()) server.Serve(c.path, c.body, c.answer);
+        const std::wstring setup =
+            c.offered != nullptr ? L"Zelmora_" + std::wstring(c.offered) + L"_Setup.exe" : L"";
+        if (c.present) folder.Write(setup, SetupProgram(8192));
+        const std::string setupPath = "/releases/" + Narrow(setup);
+        const int requests = server.Requests(setupPath);
         Start();
         ASSERT_GE(Finish(20000), 0);
         EXPECT_EQ(CurrentUpdateState(), c.state);
-        EXPECT_EQ(MenuChecked(), c.setup != nullptr);
-        EXPECT_EQ(ButtonImage(), c.setup != nullptr ? 12 : 11);
-        if (c.setup != nullptr) {
-            EXPECT_EQ(folder.Read(c.setup), SetupProgram());
-            EXPECT_EQ(std::wstring(OfferedSetupPath()), programDir + c.setup);
-            EXPECT_EQ(MenuText(), c.caption);
-            EXPECT_EQ(ButtonText(), c.caption);
-            DeleteFileW((programDir + c.setup).c_str());
+        EXPECT_EQ(MenuChecked(), c.offered != nullptr);
+        EXPECT_EQ(ButtonImage(), c.offered != nullptr ? 12 : 11);
+        EXPECT_EQ(FilesLeft(), c.offered != nullptr ? 1 : 0);
+        if (c.offered != nullptr) {
+            EXPECT_EQ(folder.Read(setup), SetupProgram(c.present ? 8192 : 4096));
+            EXPECT_EQ(server.Requests(setupPath) == requests, c.present);
+            EXPECT_EQ(std::wstring(OfferedSetupPath()), programDir + setup);
+            const std::wstring caption =
+                L"&Install Zelmora Program Update: V2-66 -> " + std::wstring(c.offered);
+            EXPECT_EQ(Texts(), std::make_pair(caption, caption));
+            DeleteFileW((programDir + setup).c_str());
         } else {
-            EXPECT_EQ(MenuText(), L"&View Zelmora Web Site");
+            EXPECT_EQ(Texts().first, L"&View Zelmora Web Site");
         }
-        EXPECT_EQ(FilesLeft(), 0);
-    }
-}
-
-TEST_F(UpdateCheckTest, ASetupProgramAlreadyThereIsOfferedWithoutDownloadingIt) {
-    server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
-    server.Serve("/releases/Zelmora_V2-67_Setup.exe", SetupProgram());
-    folder.Write(L"Zelmora_V2-67_Setup.exe", SetupProgram(8192));
-    Start();
-    ASSERT_GE(Finish(20000), 0);
-    EXPECT_EQ(CurrentUpdateState(), kUpdateOffered);
-    EXPECT_EQ(server.Requests("/releases/Zelmora_V2-67_Setup.exe"), 0);
-    EXPECT_EQ(folder.Read(L"Zelmora_V2-67_Setup.exe").size(), 8192u);
-}
-
-// A page or setup program that does not arrive whole, or a setup that is no
-// program at all, is never offered and leaves no file; a usable quoted
-// directory is (last: once offered, the item stays the install item).
-TEST_F(UpdateCheckTest, OnlyAWholeSetupProgramFromTheSiteIsOffered) {
-    const std::string kSetup = "/releases/Zelmora_V2-67_Setup.exe";
-    const struct {
-        std::string path;
-        std::string body;
-        Answer answer;
-        int state;
-    } cases[] = {
-        {"/", "", Answer::kNever, kUpdateFailed},
-        {kSetup, SetupProgram(200000), Answer::kCutHalfWay, kUpdateFailed},
-        {kSetup, SetupProgram(), Answer::kNever, kUpdateFailed},
-        {kSetup, "<html><body>Moved</body></html>", Answer::kWhole, kUpdateFailed},
-        {"/", "  Update_Directory_V=\"releases\"\n", Answer::kWhole, kUpdateOffered},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path + " " + c.body.substr(0, 30));
-        server.Serve("/", kHomePage);
-        server.Serve("/releases/", ReleasePage("Zelmora_V2-67_Setup.exe"));
-        server.Serve(kSetup, SetupProgram());
-        server.Serve(c.path, c.body, c.answer);
-        Start(1000);
-        ASSERT_GE(Finish(20000), 0);
-        EXPECT_EQ(CurrentUpdateState(), c.state);
-        EXPECT_EQ(FilesLeft(), c.state == kUpdateOffered ? 1 : 0);
-        DeleteFileW((programDir + L"Zelmora_V2-67_Setup.exe").c_str());
     }
 }
 

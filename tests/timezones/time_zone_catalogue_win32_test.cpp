@@ -10,9 +10,8 @@
 
 namespace {
 
-// Every zone of the registry (Wine's are all readable) from west to east
-// (the order itself is the portable catalogue's), and the computer's own
-// zone found by its key name.
+// Every zone of the registry (Wine's are all readable), and the computer's
+// own zone found by its key name.
 TEST(RegistryCatalogue, HoldsEveryZoneAndFindsTheComputersOwn) {
     TakePendingError();
     ASSERT_EQ(LoadTimeZoneCatalogue(), 1);
@@ -27,8 +26,6 @@ TEST(RegistryCatalogue, HoldsEveryZoneAndFindsTheComputersOwn) {
     RegCloseKey(zones);
     EXPECT_EQ(timeZoneCatalogue.count, static_cast<int>(subkeys));
     ASSERT_GT(timeZoneCatalogue.count, 100);
-    EXPECT_EQ(wcsncmp(timeZoneCatalogue.head->displayName, L"(UTC-12:00)", 11), 0);
-    EXPECT_EQ(wcsncmp(timeZoneCatalogue.tail->displayName, L"(UTC+14:00)", 11), 0);
 
     DYNAMIC_TIME_ZONE_INFORMATION own = {};
     ASSERT_NE(GetDynamicTimeZoneInformation(&own), TIME_ZONE_ID_INVALID);

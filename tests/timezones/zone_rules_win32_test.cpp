@@ -98,18 +98,14 @@ std::vector<NamedZone> ZonesToCompare() {
     const SYSTEMTIME march = Time(2025, 3, 15, 2), october = Time(2025, 10, 20, 3);
     const std::pair<const wchar_t*, TIME_ZONE_INFORMATION> madeUp[] = {
         {L"standard bias without daylight time", Zone(60, -60, {}, {}, 30)},
-        {L"standard bias with daylight time",
-         Zone(300, -60, Recurring(3, 2, 0, 2), Recurring(11, 1, 0, 2), 15)},
+        {L"standard bias, two hours of daylight time",
+         Zone(300, -120, Recurring(3, 2, 0, 2), Recurring(11, 1, 0, 2), 15)},
         {L"absolute dates", Zone(-60, -60, march, october)},
-        {L"changes at 23:59",
-         Zone(-120, -60, Recurring(3, 5, 5, 23, 59), Recurring(10, 5, 6, 23, 59))},
-        {L"daylight time over new year at midnight",
-         Zone(-780, -60, Recurring(12, 1, 0, 0), Recurring(1, 3, 0, 0))},
-        {L"two hours of daylight time",
-         Zone(180, -120, Recurring(4, 1, 0, 1), Recurring(10, 4, 0, 1))},
+        {L"fifth week in February, changes at 23:59",
+         Zone(-120, -60, Recurring(2, 5, 4, 23, 59), Recurring(10, 5, 6, 23, 59))},
+        {L"positive bias over new year at midnight",
+         Zone(-780, 45, Recurring(12, 1, 0, 0), Recurring(1, 3, 0, 0))},
         {L"both changes in one month", Zone(0, -60, Recurring(6, 1, 1, 3), Recurring(6, 4, 1, 3))},
-        {L"fifth week in February", Zone(0, -60, Recurring(2, 5, 4, 3), Recurring(9, 5, 0, 3))},
-        {L"positive daylight bias", Zone(-330, 45, Recurring(10, 1, 0, 2), Recurring(4, 1, 0, 2))},
     };
     for (const auto& [name, rules] : madeUp)
         zones.push_back({name, rules});
