@@ -9,6 +9,7 @@
 #include <string>
 
 #include "support/test_files.h"
+#include "ui/ui_test_window.h"
 
 // Starts a command line in a folder (or the test's own); its process, or null.
 inline HANDLE StartCommand(std::wstring line, const std::wstring& folder = L"") {
@@ -57,11 +58,7 @@ inline HWND WindowOfProcess(HANDLE process, const wchar_t* className, const wcha
     HWND found = nullptr;
     WaitFor(
         [&] {
-            for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, title)) != nullptr;) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == GetProcessId(process)) found = w;
-            }
+            found = uitest::TopLevelWindowOf(GetProcessId(process), className, title);
             return found != nullptr;
         },
         ms);

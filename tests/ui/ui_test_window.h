@@ -4,35 +4,25 @@
 
 #include <windows.h>
 
-#include <cwchar>
 #include <vector>
 
 namespace uitest {
 
-struct OwnWindowSearch {
-    const wchar_t* caption;
-    HWND found;
-};
-
-inline BOOL CALLBACK MatchOwnWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<OwnWindowSearch*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId()) return TRUE;
-    wchar_t text[256] = L"";
-    GetWindowTextW(window, text, 256);
-    if (std::wcscmp(text, search->caption) != 0) return TRUE;
-    search->found = window;
-    return FALSE;
+// A top-level window of the process with this class (any, when null) and
+// caption (any, when null), or null. FindWindow alone would do, except that
+// tests running at the same time in other processes show windows alike.
+inline HWND TopLevelWindowOf(DWORD processId, const wchar_t* className, const wchar_t* caption) {
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, className, caption)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == processId) return w;
+    }
+    return nullptr;
 }
 
 // A top-level window of this process with the given caption, or null.
-// FindWindow would do, except that tests running at the same time in other
-// processes show windows of the same caption.
 inline HWND FindOwnWindow(const wchar_t* caption) {
-    OwnWindowSearch search = {caption, nullptr};
-    EnumWindows(MatchOwnWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return TopLevelWindowOf(GetCurrentProcessId(), nullptr, caption);
 }
 
 // What the test window was sent.
